@@ -1,0 +1,12 @@
+#include "runtime/seams.h"
+
+#include <shellapi.h>
+
+namespace runtime {
+
+PlatformSeams& Seams() {
+  static PlatformSeams seams{::MessageBoxA, ::ShellExecuteA};
+  return seams;
+}
+
+}  // namespace runtime

@@ -1,0 +1,78 @@
+# Shared settings for the set-up, build, run and test scripts. Sourced, not run.
+REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$REPO_ROOT/build}
+# Cross-built libraries live outside the work tree so that a fresh clone reuses them.
+MINGW_DEPS_PREFIX=${MINGW_DEPS_PREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/chengyuan/mingw64-deps}
+export MINGW_DEPS_PREFIX
+
+log() { printf '[%s] %s\n' "$(basename "$0")" "$*"; }
+
+# Configures (once) and builds the executable and the tests.
+build_all() {
+  if [ ! -f "$BUILD_DIR/build.ninja" ]; then
+    cmake -S "$REPO_ROOT" -B "$BUILD_DIR" -G Ninja \
+      -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  fi
+  cmake --build "$BUILD_DIR"
+}
+
+# The environment every Wine process of the project runs in: the project's own prefix under the
+# build folder, and the zh_CN.UTF-8 locale, from which Wine takes code page 936 as its ANSI code
+# page.
+wine_env() {
+  export WINEPREFIX=$BUILD_DIR/wineprefix
+  export WINEARCH=win64
+  export WINEDEBUG=${WINEDEBUG:--all}
+  # No Mono or Gecko installer prompts in a fresh prefix.
+  export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+  export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+}
+
+# Creates the Wine prefix once: font replacements for the Chinese faces the program asks for,
+# and no debugger on a crash, so that a crashing process ends at once with its exit code.
+ensure_wine_prefix() {
+  local stamp=$WINEPREFIX/.chengyuan-v1
+  [ -f "$stamp" ] && return
+  log "creating the Wine prefix in $WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  local reg; reg=$(mktemp --suffix=.reg)
+  { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } > "$reg" <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"宋体"="WenQuanYi Zen Hei"
+"SimSun"="WenQuanYi Zen Hei"
+"微软雅黑"="WenQuanYi Zen Hei"
+"Microsoft YaHei"="WenQuanYi Zen Hei"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
+"Debugger"="false"
+"Auto"="1"
+REG
+  wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
+  rm -f "$reg"
+  wineserver -w
+  touch "$stamp"
+}
+
+# Starts Xvfb on a free display (Xvfb picks it itself), makes sure the prefix exists and keeps a
+# wine server running; stop_display_and_wine, which the callers run on exit, stops both.
+start_display_and_wine() {
+  local fifo; fifo=$(mktemp -u); mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local n; read -r n < "$fifo"; rm -f "$fifo"
+  export DISPLAY=:$n
+  ensure_wine_prefix
+  wineserver -p
+  # Start the prefix's background services now, with their output going nowhere: started by a
+  # test instead, they would inherit its output pipe and keep CTest waiting for it to close.
+  wine wineboot </dev/null >/dev/null 2>&1
+}
+
+stop_display_and_wine() {
+  wineserver -k 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+  return 0
+}

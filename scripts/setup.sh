@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Brings a Debian machine to the state the build and the tests need. Idempotent: every step
+# checks first and does nothing when its result is already there.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+APT_PACKAGES=(
+  g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
+  cmake ninja-build dpkg-dev googletest
+  wine wine64 xvfb xauth x11-utils locales fonts-wqy-zenhei imagemagick zbar-tools
+  python3-pil python3-qrcode python3-numpy
+)
+
+install_packages() {
+  local missing=()
+  for p in "${APT_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  log "installing: ${missing[*]}"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+generate_locale() {
+  locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$' && return
+  log "generating the zh_CN.UTF-8 locale"
+  sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen >/dev/null
+}
+
+# Debian's source packages need a deb-src entry; it is made from the machine's own deb entry.
+enable_sources() {
+  local src=/etc/apt/sources.list.d/chengyuan-deb-src.sources
+  [ -f "$src" ] && return
+  log "adding deb-src entries"
+  if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources > "$src"
+  else
+    grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' > "${src%.sources}.list"
+    touch "$src"
+  fi
+  apt-get update -qq
+}
+
+# Cross-builds one CMake project into the dependency prefix.
+cross_build() {
+  local name=$1 srcdir=$2; shift 2
+  log "cross-building $name"
+  cmake -S "$srcdir" -B "$srcdir/_build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$MINGW_DEPS_PREFIX" \
+    -DCMAKE_POSITION_INDEPENDENT_CODE=OFF "$@" >/dev/null
+  cmake --build "$srcdir/_build" >/dev/null
+  cmake --install "$srcdir/_build" >/dev/null
+}
+
+build_dependencies() {
+  local stamp=$MINGW_DEPS_PREFIX/.complete-v1
+  [ -f "$stamp" ] && return
+  enable_sources
+  local work; work=$(mktemp -d)
+  trap 'rm -rf "$work"' RETURN
+  (cd "$work" && apt-get source --download-only --tar-only libpng1.6 libjpeg-turbo >/dev/null 2>&1)
+  mkdir -p "$work/png" "$work/jpeg"
+  tar -xf "$(ls "$work"/libpng1.6_*.orig.tar.* | head -n1)" -C "$work/png" --strip-components=1
+  tar -xf "$(ls "$work"/libjpeg-turbo_*.orig.tar.* | head -n1)" -C "$work/jpeg" --strip-components=1
+  mkdir -p "$MINGW_DEPS_PREFIX"
+  cross_build libjpeg-turbo "$work/jpeg" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF \
+    -DWITH_TURBOJPEG=OFF -DCMAKE_INSTALL_DEFAULT_LIBDIR=lib
+  cross_build libpng "$work/png" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
+    -DPNG_TOOLS=OFF -DSKIP_INSTALL_PROGRAMS=ON
+  cp -r /usr/src/googletest "$work/gtest"
+  cross_build googletest "$work/gtest" -DBUILD_GMOCK=OFF -Dgtest_disable_pthreads=OFF
+  touch "$stamp"
+}
+
+install_packages
+generate_locale
+build_dependencies
+log "ready (dependencies in $MINGW_DEPS_PREFIX)"

@@ -1,0 +1,28 @@
+#pragma once
+// A fresh, empty folder under the system's temporary folder, removed with everything in it when
+// the object goes away. path() ends in a backslash, like the configuration folder text.
+#include <string>
+
+namespace testing_support {
+
+class TempDir {
+ public:
+  // prefix becomes the start of the folder name; it may hold code page 936 characters.
+  explicit TempDir(const std::string& prefix = "cy");
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// Small file helpers for tests; paths are code page 936 texts.
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+bool PathExists(const std::string& path);
+bool IsDirectory(const std::string& path);
+
+}  // namespace testing_support
