@@ -1,0 +1,419 @@
+#include "runtime/form.h"
+
+#include <map>
+
+namespace runtime {
+namespace {
+
+constexpr char kPictureBoxClass[] = "CYPictureBox";
+
+std::map<std::uint32_t, Form*>& Registry() {
+  static std::map<std::uint32_t, Form*> forms;
+  return forms;
+}
+
+HINSTANCE Instance() { return ::GetModuleHandleA(nullptr); }
+
+COLORREF ButtonFace() { return ::GetSysColor(COLOR_BTNFACE); }
+
+// Registers a window class once per process.
+void RegisterOnce(const char* name, WNDPROC procedure, int iconResource) {
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof existing;
+  if (::GetClassInfoExA(Instance(), name, &existing)) return;
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = Instance();
+  wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+  wc.lpszClassName = name;
+  if (iconResource) {
+    wc.hIcon = static_cast<HICON>(::LoadImageA(Instance(), MAKEINTRESOURCEA(iconResource),
+                                               IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(
+        ::LoadImageA(Instance(), MAKEINTRESOURCEA(iconResource), IMAGE_ICON,
+                     ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  }
+  ::RegisterClassExA(&wc);
+}
+
+bool Intersect(const RECT& a, const RECT& b, RECT* out) {
+  return ::IntersectRect(out, &a, &b) != FALSE;
+}
+
+}  // namespace
+
+Form::Form(const FormDef& definition) : definition_(definition) {}
+
+std::unique_ptr<Form> Form::Create(const FormDef& definition) {
+  std::unique_ptr<Form> form(new Form(definition));
+  if (!form->CreateWindowAndComponents()) return nullptr;
+  Registry()[definition.windowId] = form.get();
+  return form;
+}
+
+Form::~Form() {
+  auto& registry = Registry();
+  auto it = registry.find(definition_.windowId);
+  if (it != registry.end() && it->second == this) registry.erase(it);
+  if (window_ && ::IsWindow(window_)) {
+    for (const Component& c : components_)
+      if (c.def->kind == Kind::Timer && c.timerPeriod > 0)
+        ::KillTimer(window_, CommandId(c.def->id));
+    ::SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    ::DestroyWindow(window_);
+  }
+}
+
+bool Form::CreateWindowAndComponents() {
+  RegisterOnce(definition_.className, WindowProc, definition_.iconResource);
+  RegisterOnce(kPictureBoxClass, PictureBoxProc, 0);
+
+  if (definition_.background.bytes) {
+    DecodedPicture picture =
+        DecodePicture(definition_.background.bytes, definition_.background.size, ButtonFace());
+    background_ = ToBitmap(picture);
+    backgroundWidth_ = picture.width;
+    backgroundHeight_ = picture.height;
+  }
+
+  const int left = (::GetSystemMetrics(SM_CXSCREEN) - definition_.width) / 2;
+  const int top = (::GetSystemMetrics(SM_CYSCREEN) - definition_.height) / 2;
+  window_ = ::CreateWindowExA(definition_.exStyle, definition_.className, definition_.caption,
+                              definition_.style, left, top, definition_.width, definition_.height,
+                              nullptr, nullptr, Instance(), this);
+  if (!window_) return false;
+  ::SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
+
+  components_.reserve(definition_.components.size());
+  for (const ComponentDef& def : definition_.components) components_.emplace_back().def = &def;
+  HWND stackAbove = nullptr;
+  for (Component& component : components_) CreateComponent(component, stackAbove);
+  for (Component& component : components_)
+    if (component.window && component.def->visible) ::ShowWindow(component.window, SW_SHOWNA);
+  return true;
+}
+
+void Form::CreateComponent(Component& c, HWND& stackAbove) {
+  const ComponentDef& def = *c.def;
+  c.disabled = def.disabled;
+  c.checked = def.checked;
+  c.visible = def.visible;
+  c.top = def.top;
+  c.text = def.text ? def.text : "";
+  if (def.font)
+    c.font.reset(::CreateFontA(def.font->height, 0, 0, 0, def.font->weight, FALSE, FALSE, FALSE,
+                               def.font->charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, def.font->face));
+
+  const char* windowClass = nullptr;
+  DWORD style = WS_CHILD | (def.disabled ? WS_DISABLED : 0) | (def.tabStop ? WS_TABSTOP : 0);
+  switch (def.kind) {
+    case Kind::Button:
+      windowClass = "BUTTON";
+      style |= BS_PUSHBUTTON | BS_CENTER | BS_VCENTER;
+      break;
+    case Kind::EditBox:
+      windowClass = "EDIT";
+      style |= WS_BORDER | ES_LEFT | ES_AUTOHSCROLL;
+      break;
+    case Kind::PictureBox: {
+      windowClass = kPictureBoxClass;
+      DecodedPicture picture = DecodePicture(def.picture.bytes, def.picture.size, ButtonFace());
+      c.bitmap = ToBitmap(picture);
+      c.bitmapWidth = picture.width;
+      c.bitmapHeight = picture.height;
+      break;
+    }
+    case Kind::Timer:
+    case Kind::Menu:
+    case Kind::MenuItem:
+    case Kind::TransparentLabel:
+      return;  // no window of their own
+  }
+  c.window = ::CreateWindowExA(0, windowClass, c.text.c_str(), style, def.left, def.top, def.width,
+                               def.height, window_,
+                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(def.id)), Instance(),
+                               nullptr);
+  if (!c.window) return;
+  ::SetWindowLongPtrA(c.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
+  HFONT font = c.font ? c.font.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+  ::SendMessageA(c.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (def.kind == Kind::EditBox) ::SendMessageA(c.window, EM_SETLIMITTEXT, 0, 0);
+  // Each component goes directly below the previous one: the first is on top.
+  ::SetWindowPos(c.window, stackAbove ? stackAbove : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  stackAbove = c.window;
+}
+
+void Form::RunCreated() {
+  if (definition_.onCreated) definition_.onCreated();
+}
+
+Form::Component* Form::Find(std::uint32_t id) {
+  for (Component& c : components_)
+    if (c.def->id == id) return &c;
+  return nullptr;
+}
+
+const Form::Component* Form::Find(std::uint32_t id) const {
+  return const_cast<Form*>(this)->Find(id);
+}
+
+Form::Component* Form::FindByCommand(UINT command, Kind kind) {
+  for (Component& c : components_)
+    if (c.def->kind == kind && CommandId(c.def->id) == command) return &c;
+  return nullptr;
+}
+
+HWND Form::ComponentWindow(std::uint32_t id) const {
+  if (id == definition_.componentId) return window_;
+  const Component* c = Find(id);
+  return c ? c->window : nullptr;
+}
+
+std::string Form::Text(std::uint32_t id) const {
+  const Component* c = Find(id);
+  if (!c) return {};
+  if (!c->window) return c->text;
+  const int length = ::GetWindowTextLengthA(c->window);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = ::GetWindowTextA(c->window, text.data(), length + 1);
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return text;
+}
+
+void Form::SetText(std::uint32_t id, const std::string& text) {
+  Component* c = Find(id);
+  if (!c) return;
+  c->text = text;
+  if (c->window)
+    ::SetWindowTextA(c->window, text.c_str());
+  else if (c->def->kind == Kind::TransparentLabel)
+    RepaintLabel(*c);
+}
+
+bool Form::Disabled(std::uint32_t id) const {
+  const Component* c = Find(id);
+  if (!c) return false;
+  return c->window ? !::IsWindowEnabled(c->window) : c->disabled;
+}
+
+void Form::SetDisabled(std::uint32_t id, bool disabled) {
+  Component* c = Find(id);
+  if (!c) return;
+  c->disabled = disabled;
+  if (c->window) ::EnableWindow(c->window, !disabled);
+}
+
+bool Form::Checked(std::uint32_t id) const {
+  const Component* c = Find(id);
+  return c && c->checked;
+}
+
+void Form::SetChecked(std::uint32_t id, bool checked) {
+  if (Component* c = Find(id)) c->checked = checked;
+}
+
+int Form::Top(std::uint32_t id) const {
+  const Component* c = Find(id);
+  return c ? c->top : 0;
+}
+
+void Form::SetTop(std::uint32_t id, int top) {
+  Component* c = Find(id);
+  if (!c) return;
+  c->top = top;
+  if (c->window)
+    ::SetWindowPos(c->window, nullptr, c->def->left, top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Form::TimerPeriod(std::uint32_t id) const {
+  const Component* c = Find(id);
+  return c ? c->timerPeriod : 0;
+}
+
+void Form::SetTimerPeriod(std::uint32_t id, int period) {
+  Component* c = Find(id);
+  if (!c || c->def->kind != Kind::Timer) return;
+  if (period < 0) period = 0;
+  if (period == c->timerPeriod) return;
+  const UINT timerId = CommandId(c->def->id);
+  if (c->timerPeriod > 0) ::KillTimer(window_, timerId);
+  c->timerPeriod = period;
+  if (period > 0) ::SetTimer(window_, timerId, static_cast<UINT>(period), nullptr);
+}
+
+UniqueMenu Form::BuildPopupMenu(std::uint32_t menuId) const {
+  UniqueMenu popup(::CreatePopupMenu());
+  bool inside = false;
+  for (const Component& c : components_) {
+    if (c.def->id == menuId) {
+      inside = true;
+      continue;
+    }
+    if (!inside) continue;
+    if (c.def->kind != Kind::MenuItem || c.def->menuLevel == 0) break;
+    if (c.def->menuLevel != 1 || !c.visible) continue;
+    if (c.text == "-") {
+      ::AppendMenuA(popup.get(), MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    UINT flags = MF_STRING | (c.checked ? MF_CHECKED : MF_UNCHECKED) |
+                 (c.disabled ? MF_GRAYED : MF_ENABLED);
+    ::AppendMenuA(popup.get(), flags, CommandId(c.def->id), c.text.c_str());
+  }
+  return popup;
+}
+
+RECT Form::LabelRect(std::uint32_t id) const {
+  const Component* c = Find(id);
+  if (!c) return {};
+  return {c->def->left, c->top, c->def->left + c->def->width, c->top + c->def->height};
+}
+
+void Form::EraseBackground(HDC dc) const {
+  RECT client;
+  ::GetClientRect(window_, &client);
+  PaintTiled(dc, client, 0, 0, background_.get(), backgroundWidth_, backgroundHeight_,
+             ButtonFace());
+}
+
+// Transparent labels have no window: they are drawn onto the window after the frame, through a
+// device context that the child windows clip, so that a component above them covers them.
+void Form::PaintLabels() const {
+  WindowDC dc(window_);
+  if (!dc.get()) return;
+  for (const Component& c : components_)
+    if (c.def->kind == Kind::TransparentLabel && c.visible) PaintLabel(dc.get(), c);
+}
+
+void Form::PaintLabel(HDC dc, const Component& label) const {
+  RECT rect = LabelRect(label.def->id);
+  HFONT font = label.font ? label.font.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+  SelectedObject selected(dc, font);
+  const int previousMode = ::SetBkMode(dc, TRANSPARENT);
+  const COLORREF previousColour = ::SetTextColor(dc, RGB(255, 255, 255));
+  UINT format = DT_LEFT | DT_NOPREFIX;
+  format |= label.def->wordWrap ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER);
+  ::DrawTextA(dc, label.text.c_str(), -1, &rect, format);
+  ::SetTextColor(dc, previousColour);
+  ::SetBkMode(dc, previousMode);
+}
+
+// The window's area under the label is erased and painted at once (the frame beneath, then the
+// labels), and every child window that overlaps the label is redrawn in the overlapping part.
+void Form::RepaintLabel(const Component& label) {
+  if (!window_) return;
+  const RECT rect = LabelRect(label.def->id);
+  ::InvalidateRect(window_, &rect, TRUE);
+  ::UpdateWindow(window_);
+  for (const Component& c : components_) {
+    if (!c.window || !::IsWindowVisible(c.window)) continue;
+    RECT childRect{c.def->left, c.top, c.def->left + c.def->width, c.top + c.def->height};
+    RECT overlap;
+    if (!Intersect(rect, childRect, &overlap)) continue;
+    ::OffsetRect(&overlap, -childRect.left, -childRect.top);
+    ::RedrawWindow(c.window, &overlap, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  }
+}
+
+void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const UINT command = LOWORD(wParam);
+  if (lParam == 0 && HIWORD(wParam) == 0) {
+    if (Component* item = FindByCommand(command, Kind::MenuItem); item && item->def->onEvent)
+      item->def->onEvent();
+    return;
+  }
+  if (HIWORD(wParam) == BN_CLICKED) {
+    Component* button = FindByCommand(command, Kind::Button);
+    // A disabled button ignores clicks, also those sent to it as messages.
+    if (button && button->window == reinterpret_cast<HWND>(lParam) &&
+        ::IsWindowEnabled(button->window) && button->def->onEvent)
+      button->def->onEvent();
+  }
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      EraseBackground(reinterpret_cast<HDC>(wParam));
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      ::BeginPaint(window_, &ps);
+      ::EndPaint(window_, &ps);
+      PaintLabels();
+      return 0;
+    }
+    case WM_COMMAND:
+      OnCommand(wParam, lParam);
+      return 0;
+    case WM_TIMER:
+      if (Component* timer = FindByCommand(static_cast<UINT>(wParam), Kind::Timer);
+          timer && timer->timerPeriod > 0 && timer->def->onEvent)
+        timer->def->onEvent();
+      return 0;
+    case WM_DESTROY:
+      if (quitOnDestroy_) ::PostQuitMessage(0);
+      break;
+  }
+  return ::DefWindowProcA(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* form = static_cast<Form*>(create->lpCreateParams);
+    form->window_ = window;
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<Form*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!form) return ::DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    form->window_ = nullptr;
+    return ::DefWindowProcA(window, message, wParam, lParam);
+  }
+  return form->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Form::PictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* box = reinterpret_cast<Component*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // painted whole in WM_PAINT
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(window, &ps);
+      RECT client;
+      ::GetClientRect(window, &client);
+      PaintTiled(dc, client, 0, 0, box ? box->bitmap.get() : nullptr, box ? box->bitmapWidth : 0,
+                 box ? box->bitmapHeight : 0, ButtonFace());
+      ::EndPaint(window, &ps);
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+      if (box && box->def->onMouseDown)
+        box->def->onMouseDown(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)),
+                              (wParam & MK_CONTROL) != 0, (wParam & MK_SHIFT) != 0,
+                              ::GetKeyState(VK_MENU) < 0);
+      return 0;
+  }
+  return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+Form* FindForm(std::uint32_t windowId) {
+  auto& registry = Registry();
+  auto it = registry.find(windowId);
+  return it == registry.end() ? nullptr : it->second;
+}
+
+HWND ComponentWindow(std::uint32_t windowId, std::uint32_t componentId) {
+  Form* form = FindForm(windowId);
+  return form ? form->ComponentWindow(componentId) : nullptr;
+}
+
+}  // namespace runtime

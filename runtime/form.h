@@ -1,0 +1,107 @@
+#pragma once
+// A window built from its form definition, with its components and their properties. Writing a
+// property takes effect on screen at once; events of the components run the bound actions.
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "runtime/form_def.h"
+#include "runtime/picture.h"
+#include "runtime/unique_handle.h"
+
+namespace runtime {
+
+class Form {
+ public:
+  // Builds the window, still hidden and centred on the screen, then its components in table order
+  // (stacked first on top), and shows the components whose visible flag is set. Null when the
+  // window cannot be created.
+  static std::unique_ptr<Form> Create(const FormDef& definition);
+  ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  HWND window() const { return window_; }
+  const FormDef& definition() const { return definition_; }
+
+  // Runs the created event (the start-up handler) once.
+  void RunCreated();
+  // Ends the message loop (PostQuitMessage) when the window is destroyed.
+  void SetQuitOnDestroy(bool quit) { quitOnDestroy_ = quit; }
+
+  // The child window of a component; the window itself for the form's own component id; null for
+  // components without a window (timer, menu entries, transparent labels) and unknown ids.
+  HWND ComponentWindow(std::uint32_t id) const;
+
+  // Text of an edit box (its content), button, transparent label or menu item (its caption).
+  std::string Text(std::uint32_t id) const;
+  // Sets it; a transparent label is repainted at once over what lies beneath it.
+  void SetText(std::uint32_t id, const std::string& text);
+  bool Disabled(std::uint32_t id) const;
+  void SetDisabled(std::uint32_t id, bool disabled);
+  bool Checked(std::uint32_t id) const;  // menu items
+  void SetChecked(std::uint32_t id, bool checked);
+  int Top(std::uint32_t id) const;  // in client coordinates
+  void SetTop(std::uint32_t id, int top);
+  int TimerPeriod(std::uint32_t id) const;  // milliseconds; 0 = not ticking
+  // A negative value counts as 0; the current value changes nothing (a running timer keeps its
+  // phase); any other value stops the timer and, above 0, starts a new one.
+  void SetTimerPeriod(std::uint32_t id, int period);
+
+  // A pop-up menu of the sub-items of a top-level menu entry, in form order: hidden items left
+  // out, disabled ones greyed, checked ones checked, "-" as a separator line.
+  UniqueMenu BuildPopupMenu(std::uint32_t menuId) const;
+
+  // The area of a windowless transparent label in client coordinates.
+  RECT LabelRect(std::uint32_t id) const;
+
+ private:
+  struct Component {
+    const ComponentDef* def = nullptr;
+    HWND window = nullptr;
+    std::string text;  // labels and menu entries; windows keep their own text
+    bool disabled = false;
+    bool checked = false;
+    bool visible = true;
+    int top = 0;
+    int timerPeriod = 0;
+    UniqueFont font;
+    UniqueBitmap bitmap;
+    int bitmapWidth = 0;
+    int bitmapHeight = 0;
+  };
+
+  explicit Form(const FormDef& definition);
+  bool CreateWindowAndComponents();
+  void CreateComponent(Component& component, HWND& stackAbove);
+  Component* Find(std::uint32_t id);
+  const Component* Find(std::uint32_t id) const;
+  Component* FindByCommand(UINT command, Kind kind);
+
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK PictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void EraseBackground(HDC dc) const;
+  void PaintLabels() const;
+  void PaintLabel(HDC dc, const Component& label) const;
+  void RepaintLabel(const Component& label);
+  void OnCommand(WPARAM wParam, LPARAM lParam);
+
+  const FormDef& definition_;
+  HWND window_ = nullptr;
+  bool quitOnDestroy_ = false;
+  std::vector<Component> components_;
+  UniqueBitmap background_;
+  int backgroundWidth_ = 0;
+  int backgroundHeight_ = 0;
+};
+
+// The form of a window id while it exists, or null.
+Form* FindForm(std::uint32_t windowId);
+// The window handle of component (windowId, componentId), or null.
+HWND ComponentWindow(std::uint32_t windowId, std::uint32_t componentId);
+
+}  // namespace runtime

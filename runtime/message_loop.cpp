@@ -1,0 +1,39 @@
+#include "runtime/message_loop.h"
+
+#include <cstdlib>
+
+#include "runtime/form.h"
+
+namespace runtime {
+
+bool PreTranslateMessage(const Form& form, const MSG& message) {
+  HWND window = form.window();
+  if (message.message != WM_KEYDOWN || !window) return false;
+  if (message.hwnd != window && !::IsChild(window, message.hwnd)) return false;
+  if (message.wParam == VK_ESCAPE && form.definition().escCloses) {
+    ::SendMessageA(window, WM_CLOSE, 0, 0);
+    return true;
+  }
+  if (message.wParam == VK_TAB) {
+    const bool backwards = ::GetKeyState(VK_SHIFT) < 0;
+    HWND next = ::GetNextDlgTabItem(window, ::GetFocus(), backwards);
+    if (next) ::SetFocus(next);
+    return true;
+  }
+  return false;
+}
+
+int RunMessageLoop(Form& form) {
+  form.SetQuitOnDestroy(true);
+  MSG message;
+  while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (PreTranslateMessage(form, message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+void EndProgram() { std::exit(0); }
+
+}  // namespace runtime
