@@ -1,0 +1,26 @@
+#pragma once
+// The main window: its form, its start-up handler and the actions of its buttons.
+#include <memory>
+
+#include "runtime/form.h"
+
+namespace app {
+
+const runtime::FormDef& MainForm();
+
+// Creates the main window from its form, still hidden; null when it cannot be created.
+std::unique_ptr<runtime::Form> LoadMainWindow();
+
+// Runs once after the window and its components exist, before the window is first shown: sets
+// up the skin, fills the path box with the configuration folder and enables "还原" exactly when
+// a backup exists.
+void StartUpHandler();
+
+// Button actions; each reads the configuration folder from the path box at the moment of the
+// click.
+void OpenFolderAction();       // "打开目录"
+void LowSpecOptimizeAction();  // "低配优化"
+void NormalOptimizeAction();   // "普通优化"
+void RestoreButtonAction();    // "还原"
+
+}  // namespace app

@@ -1,0 +1,26 @@
+#include "app/program.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "app/gdiplus_start.h"
+#include "app/main_window.h"
+#include "runtime/fatal_error.h"
+#include "runtime/message_loop.h"
+
+namespace app {
+
+void ExitSequence() {}
+
+int RunProgram() {
+  std::atexit(ExitSequence);
+  StartGdiplus();
+  std::unique_ptr<runtime::Form> form = LoadMainWindow();
+  if (!form) runtime::FatalRuntimeError("载入启动窗口失败\r\n");
+  form->RunCreated();
+  ::ShowWindow(form->window(), SW_SHOW);
+  return runtime::RunMessageLoop(*form);
+}
+
+}  // namespace app
