@@ -1,0 +1,71 @@
+#include "app/backup.h"
+
+#include <windows.h>
+
+#include "app/config_folder.h"
+#include "app/file_ops.h"
+#include "runtime/commands.h"
+
+namespace app {
+namespace {
+
+// A search pattern holds wildcards only after an optional "\\?\" prefix.
+bool HasWildcard(const std::string& path) {
+  const size_t start = path.starts_with("\\\\?\\") ? 4 : 0;
+  return path.find_first_of("*?", start) != std::string::npos;
+}
+
+bool EntryExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
+bool BackupExists(const std::string& folder) {
+  const std::string path = folder + kBackupFolder;
+  // "*" and "?" cannot be part of a name; searching with them would match other entries.
+  if (HasWildcard(path)) return false;
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA(path.c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  FindClose(find);
+  return true;
+}
+
+void BackupStep(const std::string& folder) {
+  if (BackupExists(folder)) return;
+  CreateFolder(folder + kBackupFolder);
+  bool failed = false;
+  for (const ConfigFile& file : kConfigFiles)
+    if (!CopyFileOverwrite(folder + file.name, folder + file.backupName)) failed = true;
+  if (failed) runtime::InfoMessage(kBackupFailedMessage);
+}
+
+WindowUpdate RestoreAction(const std::string& folder) {
+  CreateFolder(folder + kBackupFolder);
+  bool failed = false;
+  bool copyLeftBehind = false;
+  for (const ConfigFile& file : kConfigFiles) {
+    const std::string saved = folder + file.backupName;
+    if (!MoveBack(saved, folder + file.name)) {
+      failed = true;
+      if (EntryExists(saved)) copyLeftBehind = true;
+    }
+  }
+  if (failed) runtime::InfoMessage(kRestoreFailedMessage);
+  // A copy that is still in the backup folder is the only one left: keep the folder for a retry.
+  if (!copyLeftBehind && !RemoveFolderTree(folder + kBackupFolder)) {
+    runtime::InfoMessage(kDeleteBackupFailedMessage);
+    OpenFolderInShell(folder);
+  }
+  return {false, kRestoreDoneCaption, kConfigPathLabel};
+}
+
+void OpenFolderInShell(const std::string& folder) {
+  // An ANSI path has at most MAX_PATH - 1 characters; the shell can open nothing longer as a
+  // folder, and Wine's ShellExecuteA brings the process down on texts of about 1000 characters.
+  if (ToWide(folder).size() >= MAX_PATH) return;
+  runtime::ShellOpen(nullptr, folder, "");
+}
+
+}  // namespace app

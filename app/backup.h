@@ -1,0 +1,32 @@
+#pragma once
+// The backup of the three configuration files in a sub-folder of the configuration folder, and
+// the restore action that brings them back. folder is always the configuration folder text as
+// the caller reads it from the path box at the moment of the click.
+#include <string>
+
+#include "app/window_update.h"
+
+namespace app {
+
+inline constexpr char kBackupFailedMessage[] = "备份失败，请以管理员身份运行本程序。";
+inline constexpr char kRestoreFailedMessage[] = "还原失败，请以管理员身份运行本程序。";
+inline constexpr char kDeleteBackupFailedMessage[] = "删除备份文件失败，请手动删除。";
+inline constexpr char kRestoreDoneCaption[] = "还原完毕，感谢你的使用。\r\n（如有使用问题欢迎反馈）";
+
+// True when a directory entry named exactly folder + the backup folder name exists; a file of
+// that name counts too.
+bool BackupExists(const std::string& folder);
+
+// Run before every optimization: when no backup exists, creates the backup folder and copies the
+// three files into it; one message when any copy failed.
+void BackupStep(const std::string& folder);
+
+// Moves the saved files back and removes the backup folder. A saved copy that could not be moved
+// back keeps the backup folder, so that nothing is lost and the restore can be tried again.
+WindowUpdate RestoreAction(const std::string& folder);
+
+// Opens the folder in the shell ("open", no parameters, empty default directory); the result is
+// ignored. Texts too long to be an ANSI path are not handed to the shell at all.
+void OpenFolderInShell(const std::string& folder);
+
+}  // namespace app

@@ -1,0 +1,40 @@
+#pragma once
+// Where the game keeps its three configuration files, and the fixed names appended to the
+// configuration folder text to form every path. Paths are never normalised: a name is appended
+// to the folder text exactly as the user left it in the path box.
+#include <string>
+
+namespace app {
+
+// Below the roaming application-data folder; the ".." stays as it is.
+inline constexpr char kConfigSubPath[] = "..\\Local\\TslGame\\Saved\\Config\\WindowsNoEditor\\";
+
+inline constexpr char kEngineIni[] = "Engine.ini";
+inline constexpr char kGameUserSettingsIni[] = "GameUserSettings.ini";
+inline constexpr char kScalabilityIni[] = "Scalability.ini";
+inline constexpr char kBackupFolder[] = "墨鸢一键优化备份";
+inline constexpr char kBackupEngineIni[] = "墨鸢一键优化备份\\Engine.ini";
+inline constexpr char kBackupGameUserSettingsIni[] = "墨鸢一键优化备份\\GameUserSettings.ini";
+inline constexpr char kBackupScalabilityIni[] = "墨鸢一键优化备份\\Scalability.ini";
+
+struct ConfigFile {
+  const char* name;        // appended to the configuration folder
+  const char* backupName;  // the same file inside the backup folder
+};
+
+// The three files, in the order every backup and restore handles them.
+inline constexpr ConfigFile kConfigFiles[] = {
+    {kEngineIni, kBackupEngineIni},
+    {kGameUserSettingsIni, kBackupGameUserSettingsIni},
+    {kScalabilityIni, kBackupScalabilityIni},
+};
+
+// The roaming application-data folder with a backslash and kConfigSubPath appended; the bare
+// kConfigSubPath when the special folder is not available.
+std::string ResolveConfigFolder();
+
+// True when the last character of the code page 936 text is a backslash. A double-byte
+// character whose second byte is 0x5C does not count.
+bool EndsWithBackslash(const std::string& text);
+
+}  // namespace app

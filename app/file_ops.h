@@ -1,0 +1,35 @@
+#pragma once
+// File primitives of the backup and the restore, on the Windows ANSI file interface, and the
+// small path checks they and the profile writes share. Paths are code page 936 texts.
+#include <string>
+
+namespace app {
+
+// CreateDirectoryA of the one folder named, not recursive.
+bool CreateFolder(const std::string& path);
+
+// CopyFileA, replacing an existing destination.
+bool CopyFileOverwrite(const std::string& from, const std::string& to);
+
+// MoveFileA; when that fails (as it does whenever the destination exists), a copy over the
+// destination followed by the deletion of the source, whose result does not count. True when
+// the move or the copy succeeded.
+bool MoveBack(const std::string& from, const std::string& to);
+
+// Removes a folder with everything in it. Leading blanks are skipped; an empty path and a drive
+// root fail at once. Entries whose names begin with "." are left alone, and so are the contents
+// of linked folders (reparse points), whose link alone is removed. Failures on the way are
+// ignored; the result is that of removing the folder itself.
+bool RemoveFolderTree(const std::string& path);
+
+// True for "X:" followed by nothing but path separators: a drive root, never removed.
+bool IsDriveRoot(const std::string& path);
+
+// True when the path names its folder: it holds a path separator or starts with a drive. A bare
+// file name, which the profile functions would put into the Windows directory, does not.
+bool HasFolderPart(const std::string& path);
+
+// The text in UTF-16, converted from the ANSI code page.
+std::wstring ToWide(const std::string& text);
+
+}  // namespace app

@@ -1,0 +1,68 @@
+#pragma once
+// The two optimization profiles: 13 fixed writes into the game's three configuration files,
+// and the optimize action that applies one of them.
+#include <array>
+#include <string>
+
+#include "app/config_folder.h"
+#include "app/window_update.h"
+
+namespace app {
+
+// One write into one configuration file. A null key deletes the whole section; the value is
+// then null too. Values are written exactly as the game expects them.
+struct ProfileItem {
+  const char* file;  // appended to the configuration folder
+  const char* section;
+  const char* key;
+  const char* value;
+};
+
+using Profile = std::array<ProfileItem, 13>;
+
+// Texture level 0: the streaming keys go into "TextureQuality@0", "TextureQuality@3" is deleted.
+inline constexpr Profile kLowSpecProfile{{
+    {kEngineIni, "Core.System", "r.TextureStreaming", "False"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.ResolutionQuality", "70.000000"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.ViewDistanceQuality", "0"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.AntiAliasingQuality", "0"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.ShadowQuality", "0"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.PostProcessQuality", "0"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.TextureQuality", "0"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.EffectsQuality", "0"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.FoliageQuality", "0"},
+    {kScalabilityIni, "TextureQuality@3", nullptr, nullptr},
+    {kScalabilityIni, "TextureQuality@0", "r.Streaming.MipBias", "16"},
+    {kScalabilityIni, "TextureQuality@0", "r.MaxAnisotropy", "8"},
+    {kScalabilityIni, "TextureQuality@0", "r.Streaming.PoolSize", "0.01"},
+}};
+
+// Texture level 3: the mirror image of the low-spec profile in items 7 and 10 to 13.
+inline constexpr Profile kNormalProfile{{
+    {kEngineIni, "Core.System", "r.TextureStreaming", "False"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.ResolutionQuality", "70.000000"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.ViewDistanceQuality", "0"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.AntiAliasingQuality", "0"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.ShadowQuality", "0"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.PostProcessQuality", "0"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.TextureQuality", "3"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.EffectsQuality", "0"},
+    {kGameUserSettingsIni, "ScalabilityGroups", "sg.FoliageQuality", "0"},
+    {kScalabilityIni, "TextureQuality@0", nullptr, nullptr},
+    {kScalabilityIni, "TextureQuality@3", "r.Streaming.MipBias", "16"},
+    {kScalabilityIni, "TextureQuality@3", "r.MaxAnisotropy", "8"},
+    {kScalabilityIni, "TextureQuality@3", "r.Streaming.PoolSize", "0.01"},
+}};
+
+inline constexpr char kOptimizeDoneCaption[] =
+    "优化完毕，求关注收藏硬币评论。↗\r\n（如果更新后出现不兼容随时可以还原）";
+
+// WritePrivateProfileStringA of one item into folder + item.file. A path without a folder part
+// is not written: the profile functions would put it into the Windows directory.
+bool WriteProfileItem(const std::string& folder, const ProfileItem& item);
+
+// Backup step, then every item of the profile in order (failures are not looked at), then the
+// completion texts with the restore button enabled.
+WindowUpdate OptimizeAction(const std::string& folder, const Profile& profile);
+
+}  // namespace app
