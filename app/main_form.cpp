@@ -1,6 +1,6 @@
 // The main window as data: the window's own properties and its seventeen components in creation
 // order, which is also their stacking order (first on top).
-#include "app/app_embedded.h"
+#include "app/pictures.h"
 #include "app/ids.h"
 #include "app/links.h"
 #include "app/main_window.h"

@@ -1,9 +1,9 @@
-# embed_files(<target> NAMESPACE <ns> FILES <symbol>=<path> ...)
+# embed_files(<target> HEADER <include path> NAMESPACE <ns> FILES <symbol>=<path> ...)
 # Compiles each file into the target as a byte array `const unsigned char <ns>::<symbol>[]` with
-# its size in `<ns>::<symbol>Size`, declared in a generated header <target>_embedded.h.
+# its size in `<ns>::<symbol>Size`, declared in a generated header included as <include path>.
 function(embed_files target)
-  cmake_parse_arguments(ARG "" "NAMESPACE" "FILES" ${ARGN})
-  set(header ${CMAKE_CURRENT_BINARY_DIR}/${target}_embedded.h)
+  cmake_parse_arguments(ARG "" "HEADER;NAMESPACE" "FILES" ${ARGN})
+  set(header ${CMAKE_BINARY_DIR}/generated/${ARG_HEADER})
   set(decls "#pragma once\n#include <cstddef>\nnamespace ${ARG_NAMESPACE} {\n")
   foreach(entry ${ARG_FILES})
     string(REPLACE "=" ";" parts ${entry})
@@ -21,5 +21,5 @@ function(embed_files target)
   endforeach()
   string(APPEND decls "}  // namespace ${ARG_NAMESPACE}\n")
   file(GENERATE OUTPUT ${header} CONTENT "${decls}")
-  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_BINARY_DIR})
+  target_include_directories(${target} PUBLIC ${CMAKE_BINARY_DIR}/generated)
 endfunction()
