@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds the program and runs it under Wine in the project's prefix, whose
+# game configuration folder is seeded with sample files. On a machine without a display it runs
+# on a private Xvfb display, saves a screenshot to build/screenshot.png and closes the program.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+bash "$REPO_ROOT/scripts/setup.sh"
+build_all
+wine_env
+own_display=0
+if [ -z "${DISPLAY:-}" ]; then
+  own_display=1
+  trap stop_display_and_wine EXIT
+  start_display_and_wine
+else
+  ensure_wine_prefix
+fi
+
+# The game's configuration folder of the prefix's user, as the program resolves it.
+# (Through a file: a pipe would stay open as long as the console helper that Wine starts.)
+answer=$(mktemp)
+wine cmd /c 'echo %LOCALAPPDATA%' </dev/null >"$answer" 2>/dev/null
+local_appdata=$(tr -d '\r\n' < "$answer")
+rm -f "$answer"
+config=$(winepath -u "$local_appdata")/TslGame/Saved/Config/WindowsNoEditor
+mkdir -p "$config"
+for f in Engine.ini GameUserSettings.ini Scalability.ini; do
+  [ -f "$config/$f" ] || cp "$REPO_ROOT/scripts/sample-config/$f" "$config/$f"
+done
+log "game configuration folder: $config"
+
+exe=$BUILD_DIR/app/chengyuan.exe
+if [ "$own_display" = 0 ]; then
+  exec wine "$exe"
+fi
+wine "$exe" </dev/null >/dev/null 2>&1 &
+sleep "${SCREENSHOT_DELAY:-4}"
+import -window root -crop 600x300+340+362 "$BUILD_DIR/screenshot.png"
+log "screenshot: $BUILD_DIR/screenshot.png"
+kill %1 2>/dev/null || true
+wait || true
