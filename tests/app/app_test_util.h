@@ -1,0 +1,78 @@
+#pragma once
+// Shared helpers of the optimizer tests: a game configuration folder with the three files, and
+// INI contents as sections with their non-blank lines (Wine's profile writer drops blank lines).
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/temp_dir.h"
+
+namespace apptest {
+
+using Ini = std::vector<std::pair<std::string, std::vector<std::string>>>;
+
+inline Ini ParseIni(const std::string& bytes) {
+  Ini ini;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    std::string line = bytes.substr(start, end - start);
+    start = end + 1;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    if (line.front() == '[' && line.back() == ']')
+      ini.push_back({line.substr(1, line.size() - 2), {}});
+    else if (ini.empty())
+      ini.push_back({"", {line}});
+    else
+      ini.back().second.push_back(line);
+  }
+  return ini;
+}
+
+inline Ini ReadIni(const std::string& path) {
+  return ParseIni(testing_support::ReadFileBytes(path));
+}
+
+// The game's files as they are before any optimization, with CRLF and blank lines.
+inline const char kEngine[] =
+    "[Core.System]\r\nPaths=../../../Engine/Content\r\n\r\n"
+    "[/Script/Engine.RendererSettings]\r\nr.DefaultFeature.MotionBlur=False\r\n";
+inline const char kGameUserSettings[] =
+    "[ScalabilityGroups]\r\nsg.ResolutionQuality=100.000000\r\nsg.ViewDistanceQuality=3\r\n"
+    "sg.TextureQuality=3\r\n\r\n[/Script/TslGame.TslGameUserSettings]\r\nbUseVSync=False\r\n";
+inline const char kScalability[] =
+    "[TextureQuality@3]\r\nr.Streaming.MipBias=0\r\nr.Streaming.LimitPoolSizeToVRAM=1\r\n\r\n"
+    "[TextureQuality@1]\r\nr.MaxAnisotropy=2\r\n";
+
+inline void WriteGameFiles(const std::string& folder) {
+  testing_support::WriteFileBytes(folder + "Engine.ini", kEngine);
+  testing_support::WriteFileBytes(folder + "GameUserSettings.ini", kGameUserSettings);
+  testing_support::WriteFileBytes(folder + "Scalability.ini", kScalability);
+}
+
+inline void ExpectGameFilesUnchanged(const std::string& folder) {
+  EXPECT_EQ(testing_support::ReadFileBytes(folder + "Engine.ini"), kEngine);
+  EXPECT_EQ(testing_support::ReadFileBytes(folder + "GameUserSettings.ini"), kGameUserSettings);
+  EXPECT_EQ(testing_support::ReadFileBytes(folder + "Scalability.ini"), kScalability);
+}
+
+// Keeps the process's current directory and puts it back at the end.
+class CurrentDirectory {
+ public:
+  explicit CurrentDirectory(const std::string& path) {
+    GetCurrentDirectoryA(MAX_PATH, saved_);
+    SetCurrentDirectoryA(path.c_str());
+  }
+  ~CurrentDirectory() { SetCurrentDirectoryA(saved_); }
+
+ private:
+  char saved_[MAX_PATH] = {};
+};
+
+}  // namespace apptest

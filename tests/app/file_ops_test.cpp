@@ -1,0 +1,158 @@
+#include "app/file_ops.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include "app/config_folder.h"
+#include "tests/app/app_test_util.h"
+
+using testing_support::PathExists;
+using testing_support::ReadFileBytes;
+using testing_support::TempDir;
+using testing_support::WriteFileBytes;
+
+TEST(ConfigFolder, IsTheRoamingFolderWithTheUnresolvedGameSubPath) {
+  char roaming[MAX_PATH] = {};
+  ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, roaming, CSIDL_APPDATA, FALSE));
+  const std::string folder = app::ResolveConfigFolder();
+  EXPECT_EQ(folder, std::string(roaming) + "\\..\\Local\\TslGame\\Saved\\Config\\WindowsNoEditor\\");
+  EXPECT_NE(folder.find("\\AppData\\Roaming\\..\\Local\\"), std::string::npos);
+}
+
+// "乗" is 81 5C in code page 936: a second byte that looks like a backslash is no separator.
+TEST(PathChecks, DoubleByteCharactersAreNotMistakenForSeparators) {
+  EXPECT_TRUE(app::EndsWithBackslash("C:\\x\\"));
+  EXPECT_FALSE(app::EndsWithBackslash("C:\\\x81\x5C"));
+  EXPECT_FALSE(app::EndsWithBackslash(""));
+  EXPECT_FALSE(app::HasFolderPart("\x81\x5C" "Engine.ini"));
+  EXPECT_FALSE(app::HasFolderPart("Engine.ini"));
+  EXPECT_FALSE(app::HasFolderPart("foo:Engine.ini"));
+  EXPECT_TRUE(app::HasFolderPart("C:Engine.ini"));
+  EXPECT_TRUE(app::HasFolderPart("cfg/Engine.ini"));
+  EXPECT_TRUE(app::HasFolderPart("..\\Local\\Engine.ini"));
+}
+
+TEST(PathChecks, DriveRootsAreRecognisedWhateverTheSeparators) {
+  for (const char* root : {"C:", "C:\\", "d:/", "C:\\\\"}) EXPECT_TRUE(app::IsDriveRoot(root)) << root;
+  for (const char* other : {"C:\\x", "C:x", "\\\\", "", "CC:\\", "\\\\srv\\share"})
+    EXPECT_FALSE(app::IsDriveRoot(other)) << other;
+}
+
+TEST(RemoveFolderTree, RemovesNestedContentsButLeavesDotEntries) {
+  TempDir dir;
+  const std::string tree = dir.path() + "tree";
+  CreateDirectoryA(tree.c_str(), nullptr);
+  CreateDirectoryA((tree + "\\sub").c_str(), nullptr);
+  WriteFileBytes(tree + "\\a.ini", "a");
+  WriteFileBytes(tree + "\\sub\\b.ini", "b");
+  EXPECT_TRUE(app::RemoveFolderTree("  " + tree));
+  EXPECT_FALSE(PathExists(tree));
+
+  CreateDirectoryA(tree.c_str(), nullptr);
+  CreateDirectoryA((tree + "\\.git").c_str(), nullptr);
+  WriteFileBytes(tree + "\\.keep", "k");
+  WriteFileBytes(tree + "\\c.ini", "c");
+  EXPECT_FALSE(app::RemoveFolderTree(tree));
+  EXPECT_TRUE(PathExists(tree + "\\.keep"));
+  EXPECT_TRUE(PathExists(tree + "\\.git"));
+  EXPECT_FALSE(PathExists(tree + "\\c.ini"));
+
+  EXPECT_FALSE(app::RemoveFolderTree(""));
+  EXPECT_FALSE(app::RemoveFolderTree("   "));
+}
+
+namespace {
+
+// The Unix name of a path under Wine; empty elsewhere.
+std::string UnixName(const std::string& path) {
+  using Convert = char*(CDECL*)(const wchar_t*);
+  auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  if (!convert) return {};
+  char* name = convert(app::ToWide(path).c_str());
+  std::string result = name ? name : "";
+  HeapFree(GetProcessHeap(), 0, name);
+  return result;
+}
+
+// Starts a Unix command from inside Wine, which does not wait for it: callers poll.
+void RunUnix(std::string command) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &process)) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+}
+
+bool WaitForPath(const std::string& path) {
+  for (int i = 0; i < 100; ++i, Sleep(50))
+    if (PathExists(path)) return true;
+  return false;
+}
+
+}  // namespace
+
+// Wine shows a Unix symbolic link as a linked folder (reparse point).
+TEST(RemoveFolderTree, RemovesALinkedFolderWithoutTouchingItsTarget) {
+  if (UnixName("C:\\").empty()) GTEST_SKIP() << "needs Wine";
+  TempDir target, dir;
+  WriteFileBytes(target.path() + "keep.ini", "k");
+  const std::string tree = dir.path() + "tree";
+  CreateDirectoryA(tree.c_str(), nullptr);
+  RunUnix("/bin/ln -s \"" + UnixName(target.path()) + "\" \"" + UnixName(tree) + "/link\"");
+  ASSERT_TRUE(WaitForPath(tree + "\\link"));
+  ASSERT_TRUE(GetFileAttributesA((tree + "\\link").c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
+
+  // Windows removes the link itself with RemoveDirectoryA; Wine cannot, and the folder stays.
+  app::RemoveFolderTree(tree);
+  EXPECT_EQ(ReadFileBytes(target.path() + "keep.ini"), "k");
+}
+
+// A drive letter of the Wine prefix is pointed at a temporary folder, whose file must survive.
+TEST(RemoveFolderTree, RefusesDriveRoots) {
+  const std::string driveC = UnixName("C:\\");
+  const size_t cut = driveC.rfind("/c:");
+  if (cut == std::string::npos) GTEST_SKIP() << "needs Wine";
+  char letter = 'Y';
+  while (letter > 'M' && (GetLogicalDrives() & (1u << (letter - 'A')))) --letter;
+  const std::string link = driveC.substr(0, cut + 1) + char(letter - 'A' + 'a') + ":";
+  TempDir target;
+  WriteFileBytes(target.path() + "keep.ini", "k");
+  RunUnix("/bin/ln -s \"" + UnixName(target.path()) + "\" \"" + link + "\"");
+  const std::string drive(1, letter);
+  const bool mapped = WaitForPath(drive + ":\\keep.ini");
+  if (mapped) {
+    for (const std::string& root : {drive + ":", drive + ":\\", "  " + drive + ":/", drive + ":\\\\"})
+      EXPECT_FALSE(app::RemoveFolderTree(root)) << root;
+  }
+  RunUnix("/bin/rm -f \"" + link + "\"");
+  ASSERT_TRUE(mapped) << link;
+  EXPECT_TRUE(PathExists(target.path() + "keep.ini"));
+}
+
+TEST(MoveBack, MovesOrCopiesOverAndFailsWhenTheDestinationCannotBeReplaced) {
+  TempDir dir;
+  const std::string from = dir.path() + "from.ini", to = dir.path() + "to.ini";
+  WriteFileBytes(from, "1");
+  EXPECT_TRUE(app::MoveBack(from, to));
+  EXPECT_FALSE(PathExists(from));
+  EXPECT_EQ(ReadFileBytes(to), "1");
+
+  WriteFileBytes(from, "2");
+  EXPECT_TRUE(app::MoveBack(from, to));
+  EXPECT_FALSE(PathExists(from));
+  EXPECT_EQ(ReadFileBytes(to), "2");
+
+  EXPECT_FALSE(app::MoveBack(from, to));
+
+  WriteFileBytes(from, "3");
+  HANDLE lock = CreateFileA(to.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(app::MoveBack(from, to));
+  CloseHandle(lock);
+  EXPECT_EQ(ReadFileBytes(from), "3");
+  EXPECT_EQ(ReadFileBytes(to), "2");
+}
