@@ -69,9 +69,8 @@ bool Form::CreateWindowAndComponents() {
   RegisterOnce(definition_.className, WindowProc, definition_.iconResource);
   RegisterOnce(kPictureBoxClass, PictureBoxProc, 0);
 
-  if (definition_.background.bytes) {
-    DecodedPicture picture =
-        DecodePicture(definition_.background.bytes, definition_.background.size, ButtonFace());
+  if (const PictureData* background = definition_.background) {
+    DecodedPicture picture = DecodePicture(background->bytes, background->size, ButtonFace());
     background_ = ToBitmap(picture);
     backgroundWidth_ = picture.width;
     backgroundHeight_ = picture.height;
@@ -120,7 +119,9 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
       break;
     case Kind::PictureBox: {
       windowClass = kPictureBoxClass;
-      DecodedPicture picture = DecodePicture(def.picture.bytes, def.picture.size, ButtonFace());
+      DecodedPicture picture = def.picture
+                                   ? DecodePicture(def.picture->bytes, def.picture->size, ButtonFace())
+                                   : DecodedPicture{};
       c.bitmap = ToBitmap(picture);
       c.bitmapWidth = picture.width;
       c.bitmapHeight = picture.height;

@@ -38,7 +38,7 @@ struct ComponentDef {
   bool tabStop;
   const char* text;  // caption, content or menu text ("-" is a separator)
   const FontDef* font = nullptr;  // null: the default GUI font
-  PictureData picture{};
+  const PictureData* picture = nullptr;
   bool wordWrap = false;  // transparent labels
   bool checked = false;   // menu items
   int menuLevel = 0;      // menu entries: 0 top level, 1 below it
@@ -54,7 +54,7 @@ struct FormDef {
   int width, height;  // outer size; the window starts centred on the screen
   DWORD style;
   DWORD exStyle;
-  PictureData background;  // tiled from the top-left corner over the button-face colour
+  const PictureData* background;  // tiled from the top-left corner over the button-face colour
   int iconResource;        // 0: none
   bool escCloses;
   std::span<const ComponentDef> components;
