@@ -4,18 +4,19 @@
 
 #include <cstdlib>
 
-#include "app/gdiplus_start.h"
 #include "app/main_window.h"
+#include "draw/gdiplus_startup.h"
+#include "draw/last_error.h"
 #include "runtime/fatal_error.h"
 #include "runtime/message_loop.h"
 
 namespace app {
 
-void ExitSequence() {}
+void ExitSequence() { draw::ReleaseLastErrorText(); }
 
 int RunProgram() {
   std::atexit(ExitSequence);
-  StartGdiplus();
+  draw::StartGdiplus();
   std::unique_ptr<runtime::Form> form = LoadMainWindow();
   if (!form) runtime::FatalRuntimeError("载入启动窗口失败\r\n");
   form->RunCreated();
