@@ -1,0 +1,98 @@
+// The real program in its own process: start-up state, a click on "低配优化" with its effect on
+// the game's files, "还原", and the ways the program ends.
+#include <gtest/gtest.h>
+
+#include "app/backup.h"
+#include "app/config_folder.h"
+#include "app/file_ops.h"
+#include "tests/e2e/running_program.h"
+#include "tests/support/temp_dir.h"
+
+using testing_support::ReadFileBytes;
+using testing_support::WriteFileBytes;
+
+namespace {
+
+const std::string kEngine = "[Core.System]\r\nPaths=../../../Engine/Content\r\n";
+const std::string kSettings = "[ScalabilityGroups]\r\nsg.ResolutionQuality=100.000000\r\n";
+const std::string kScalability = "[TextureQuality@3]\r\nr.MaxAnisotropy=16\r\n";
+
+// The game's folder of the test prefix's user, as the program resolves it, with sample files and
+// no backup.
+class ProgramTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder = app::ResolveConfigFolder();
+    for (std::size_t at = folder.find('\\', 3); at != std::string::npos;
+         at = folder.find('\\', at + 1))
+      CreateDirectoryA(folder.substr(0, at).c_str(), nullptr);
+    app::RemoveFolderTree(folder + "墨鸢一键优化备份");
+    WriteFileBytes(folder + "Engine.ini", kEngine);
+    WriteFileBytes(folder + "GameUserSettings.ini", kSettings);
+    WriteFileBytes(folder + "Scalability.ini", kScalability);
+  }
+  void TearDown() override { app::RemoveFolderTree(folder + "墨鸢一键优化备份"); }
+
+  std::string folder;
+};
+
+TEST_F(ProgramTest, LowSpecClickRewritesTheFilesAndEscEndsTheProgram) {
+  e2e::RunningProgram program;
+  ASSERT_NE(program.window(), nullptr);
+  char box[512] = {};
+  // WM_GETTEXT itself: GetWindowText does not ask another process's controls.
+  SendMessageA(FindWindowExA(program.window(), nullptr, "Edit", nullptr), WM_GETTEXT, sizeof box,
+               reinterpret_cast<LPARAM>(box));
+  EXPECT_EQ(std::string(box), folder);
+  EXPECT_FALSE(IsWindowEnabled(program.Button("还原")));
+
+  program.Click("低配优化");
+  EXPECT_EQ(program.messagesAnswered(), 0);
+  EXPECT_TRUE(IsWindowEnabled(program.Button("还原")));
+  EXPECT_NE(ReadFileBytes(folder + "Engine.ini").find("r.TextureStreaming=False"),
+            std::string::npos);
+  EXPECT_NE(ReadFileBytes(folder + "GameUserSettings.ini").find("sg.TextureQuality=0"),
+            std::string::npos);
+  EXPECT_EQ(ReadFileBytes(folder + "墨鸢一键优化备份\\Engine.ini"), kEngine);
+
+  PostMessageA(program.window(), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+TEST_F(ProgramTest, BackupFoundAtStartIsRestoredByTheRestoreButton) {
+  CreateDirectoryA((folder + "墨鸢一键优化备份").c_str(), nullptr);
+  WriteFileBytes(folder + "墨鸢一键优化备份\\Engine.ini", kEngine);
+  WriteFileBytes(folder + "墨鸢一键优化备份\\GameUserSettings.ini", kSettings);
+  WriteFileBytes(folder + "墨鸢一键优化备份\\Scalability.ini", kScalability);
+  WriteFileBytes(folder + "Engine.ini", "[Core.System]\r\nr.TextureStreaming=False\r\n");
+
+  e2e::RunningProgram program;
+  ASSERT_NE(program.window(), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(program.Button("还原")));
+  program.Click("还原");
+  EXPECT_EQ(program.messagesAnswered(), 0);
+  EXPECT_FALSE(IsWindowEnabled(program.Button("还原")));
+  EXPECT_EQ(ReadFileBytes(folder + "Engine.ini"), kEngine);
+  EXPECT_FALSE(app::BackupExists(folder));
+
+  PostMessageA(program.window(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+// Without the configuration folder the backup fails once, with an info message, and the
+// window still shows the optimization as done.
+TEST_F(ProgramTest, MissingFolderShowsTheBackupMessageOnce) {
+  const std::string moved = folder.substr(0, folder.size() - 1) + "_moved";
+  app::RemoveFolderTree(moved);
+  ASSERT_TRUE(MoveFileA(folder.substr(0, folder.size() - 1).c_str(), moved.c_str()));
+  {
+    e2e::RunningProgram program;
+    ASSERT_NE(program.window(), nullptr);
+    program.Click("普通优化");
+    EXPECT_EQ(program.messagesAnswered(), 1);
+    EXPECT_TRUE(IsWindowEnabled(program.Button("还原")));
+  }
+  MoveFileA(moved.c_str(), folder.substr(0, folder.size() - 1).c_str());
+}
+
+}  // namespace

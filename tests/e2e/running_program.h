@@ -1,0 +1,36 @@
+#pragma once
+// The program started as its own process, found by its window and driven through the window
+// system as a user would.
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+class RunningProgram {
+ public:
+  RunningProgram();  // starts the executable and waits for its main window
+  ~RunningProgram();  // ends the process if it is still running
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+
+  HWND window() const { return window_; }
+  HWND Button(const char* caption) const;
+  // Clicks a button without waiting for its action, answers any info message the program shows
+  // meanwhile, and returns once the program is idle again.
+  void Click(const char* caption);
+  // Waits for the process to end; returns its exit code, or STILL_ACTIVE on time-out.
+  DWORD WaitForExit(DWORD milliseconds = 10000);
+  int messagesAnswered() const { return messagesAnswered_; }
+
+ private:
+  bool AnswerInfoMessage();
+  PROCESS_INFORMATION process_{};
+  HWND window_ = nullptr;
+  int messagesAnswered_ = 0;
+};
+
+// The executable's path as Windows sees it under Wine.
+std::string ProgramPath();
+
+}  // namespace e2e
