@@ -51,7 +51,9 @@ BOOL CALLBACK FindInfoMessage(HWND window, LPARAM param) {
 RunningProgram::RunningProgram() {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  std::string command = "\"" + ProgramPath() + "\"";
+  std::string command = ProgramPath();
+  command.insert(command.begin(), '"');
+  command.push_back('"');
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process_))
     throw std::runtime_error("cannot start " + command);
