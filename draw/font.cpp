@@ -1,9 +1,62 @@
 #include "draw/font.h"
 
-#include "draw/api.h"
+#include <climits>
+#include <vector>
+
+#include "draw/api_wrappers.h"
 #include "draw/to_wide.h"
 
 namespace draw {
+namespace {
+
+// UTF-16 back to the ANSI code page (936 for this program).
+std::string FromWide(const WCHAR* wide) {
+  const int bytes = api::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 1) return std::string();
+  std::string text(static_cast<size_t>(bytes), '\0');
+  const int written =
+      api::WideCharToMultiByte(CP_ACP, 0, wide, -1, text.data(), bytes, nullptr, nullptr);
+  // The count includes the terminator, which the string keeps on its own.
+  text.resize(written > 0 ? static_cast<size_t>(written - 1) : 0);
+  return text;
+}
+
+}  // namespace
+
+// --- font collection ---
+
+bool GdipFontCollection::UseInstalledFonts() {
+  Gdiplus::GpFontCollection* installed = nullptr;
+  const bool ok = RecordStatus(api::GdipNewInstalledFontCollection(&installed));
+  SetHandle(installed);
+  return ok;
+}
+
+bool GdipFontCollection::GetFamilyCount(INT* count) const {
+  return RecordStatus(api::GdipGetFontCollectionFamilyCount(collection_, count));
+}
+
+bool GdipFontCollection::GetFamilyList(std::span<GdipFontFamily> families, INT* found) const {
+  if (families.size() > static_cast<size_t>(INT_MAX)) return RecordStatus(Gdiplus::InvalidParameter);
+  std::vector<Gdiplus::GpFontFamily*> natives(families.size(), nullptr);
+  INT listed = 0;
+  if (!RecordStatus(api::GdipGetFontCollectionFamilyList(
+          collection_, static_cast<INT>(natives.size()), natives.data(), &listed)))
+    return false;
+  // The listed families belong to the collection; each object gets a copy of its own.
+  Gdiplus::Status status = Gdiplus::Ok;
+  for (INT i = 0; i < listed && static_cast<size_t>(i) < families.size(); ++i) {
+    families[i].Delete();
+    Gdiplus::GpFontFamily* copy = nullptr;
+    const Gdiplus::Status cloned = api::GdipCloneFontFamily(natives[i], &copy);
+    if (cloned != Gdiplus::Ok) status = cloned;
+    families[i].SetHandle(cloned == Gdiplus::Ok ? copy : nullptr);
+  }
+  *found = listed;
+  return RecordStatus(status);
+}
+
+// --- font family ---
 
 GdipFontFamily::~GdipFontFamily() { Delete(); }
 
@@ -24,6 +77,73 @@ bool GdipFontFamily::CreateFromName(std::string_view name, const GdipFontCollect
   return ok;
 }
 
+// The generic families are handed out for the caller to delete, like any other family.
+bool GdipFontFamily::CreateGenericSansSerif() {
+  Delete();
+  Gdiplus::GpFontFamily* family = nullptr;
+  const bool ok = RecordStatus(api::GdipGetGenericFontFamilySansSerif(&family));
+  SetHandle(ok ? family : nullptr);
+  return ok;
+}
+
+bool GdipFontFamily::CreateGenericSerif() {
+  Delete();
+  Gdiplus::GpFontFamily* family = nullptr;
+  const bool ok = RecordStatus(api::GdipGetGenericFontFamilySerif(&family));
+  SetHandle(ok ? family : nullptr);
+  return ok;
+}
+
+bool GdipFontFamily::CreateGenericMonospace() {
+  Delete();
+  Gdiplus::GpFontFamily* family = nullptr;
+  const bool ok = RecordStatus(api::GdipGetGenericFontFamilyMonospace(&family));
+  SetHandle(ok ? family : nullptr);
+  return ok;
+}
+
+bool GdipFontFamily::Clone(GdipFontFamily& target) const {
+  Gdiplus::GpFontFamily* copy = nullptr;
+  const Gdiplus::Status status = api::GdipCloneFontFamily(family_, &copy);
+  // Cloned first, so that cloning a family into itself copies it before deleting it.
+  target.Delete();
+  target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
+  return RecordStatus(status);
+}
+
+bool GdipFontFamily::GetFamilyName(std::string* name, LANGID language) const {
+  WCHAR wide[LF_FACESIZE] = {};
+  if (!RecordStatus(api::GdipGetFamilyName(family_, wide, language))) return false;
+  wide[LF_FACESIZE - 1] = L'\0';
+  *name = FromWide(wide);
+  return true;
+}
+
+bool GdipFontFamily::IsStyleAvailable(INT style, bool* available) const {
+  BOOL value = FALSE;
+  if (!RecordStatus(api::GdipIsStyleAvailable(family_, style, &value))) return false;
+  *available = value != FALSE;
+  return true;
+}
+
+bool GdipFontFamily::GetEmHeight(INT style, UINT16* emHeight) const {
+  return RecordStatus(api::GdipGetEmHeight(family_, style, emHeight));
+}
+
+bool GdipFontFamily::GetCellAscent(INT style, UINT16* ascent) const {
+  return RecordStatus(api::GdipGetCellAscent(family_, style, ascent));
+}
+
+bool GdipFontFamily::GetCellDescent(INT style, UINT16* descent) const {
+  return RecordStatus(api::GdipGetCellDescent(family_, style, descent));
+}
+
+bool GdipFontFamily::GetLineSpacing(INT style, UINT16* lineSpacing) const {
+  return RecordStatus(api::GdipGetLineSpacing(family_, style, lineSpacing));
+}
+
+// --- font: creation ---
+
 GdipFont::~GdipFont() { Delete(); }
 
 bool GdipFont::Delete() {
@@ -43,6 +163,15 @@ bool GdipFont::CreateFromFamily(const GdipFontFamily& family, float emSize, INT 
   return ok;
 }
 
+bool GdipFont::CreateFromDefaultGuiFont() {
+  Delete();
+  LOGFONTA logfont{};
+  const HGDIOBJ stock = api::GetStockObject(DEFAULT_GUI_FONT);
+  if (!stock || api::GetObjectA(stock, sizeof logfont, &logfont) != sizeof logfont)
+    return RecordStatus(Gdiplus::Win32Error);
+  return CreateFromLogfont(logfont);
+}
+
 bool GdipFont::CreateFromFamilyName(std::string_view familyName, float emSize, INT style,
                                     Gdiplus::Unit unit) {
   GdipFontFamily family;
@@ -58,6 +187,74 @@ bool GdipFont::CreateFromFamilyName(std::string_view familyName, float emSize, I
   family.Delete();
   // The family's deletion records its own status; the font's is the one that matters here.
   return RecordStatus(status);
+}
+
+bool GdipFont::CreateFromDC(HDC dc) {
+  Delete();
+  Gdiplus::GpFont* created = nullptr;
+  const bool ok = RecordStatus(api::GdipCreateFontFromDC(dc, &created));
+  SetHandle(created);
+  return ok;
+}
+
+bool GdipFont::CreateFromLogfont(HDC dc, const LOGFONTA& logfont) {
+  Delete();
+  Gdiplus::GpFont* created = nullptr;
+  const bool ok = RecordStatus(api::GdipCreateFontFromLogfontA(dc, &logfont, &created));
+  SetHandle(created);
+  return ok;
+}
+
+bool GdipFont::CreateFromLogfont(const LOGFONTA& logfont) {
+  const HDC screen = api::GetDC(nullptr);
+  if (!screen) {
+    Delete();
+    return RecordStatus(Gdiplus::Win32Error);
+  }
+  const bool ok = CreateFromLogfont(screen, logfont);
+  api::ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+bool GdipFont::Clone(GdipFont& target) const {
+  Gdiplus::GpFont* copy = nullptr;
+  const Gdiplus::Status status = api::GdipCloneFont(font_, &copy);
+  // Cloned first, so that cloning a font into itself copies it before deleting it.
+  target.Delete();
+  target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
+  return RecordStatus(status);
+}
+
+// --- font: getters ---
+
+bool GdipFont::GetFamily(GdipFontFamily& family) const {
+  Gdiplus::GpFontFamily* copy = nullptr;
+  const Gdiplus::Status status = api::GdipGetFamily(font_, &copy);
+  family.Delete();
+  family.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
+  return RecordStatus(status);
+}
+
+bool GdipFont::GetStyle(INT* style) const { return RecordStatus(api::GdipGetFontStyle(font_, style)); }
+
+bool GdipFont::GetSize(float* emSize) const {
+  return RecordStatus(api::GdipGetFontSize(font_, emSize));
+}
+
+bool GdipFont::GetUnit(Gdiplus::Unit* unit) const {
+  return RecordStatus(api::GdipGetFontUnit(font_, unit));
+}
+
+bool GdipFont::GetHeight(Gdiplus::GpGraphics* graphics, float* height) const {
+  return RecordStatus(api::GdipGetFontHeight(font_, graphics, height));
+}
+
+bool GdipFont::GetHeightGivenDPI(float dpi, float* height) const {
+  return RecordStatus(api::GdipGetFontHeightGivenDPI(font_, dpi, height));
+}
+
+bool GdipFont::GetLogFont(Gdiplus::GpGraphics* graphics, LOGFONTA* logfont) const {
+  return RecordStatus(api::GdipGetLogFontA(font_, graphics, logfont));
 }
 
 }  // namespace draw
