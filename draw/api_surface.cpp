@@ -13,7 +13,7 @@ DRAW_WIN32(InvertRect, "User32.dll");
 DRAW_WIN32(GetPixel, "Gdi32.dll");
 DRAW_WIN32(SetPixelV, "Gdi32.dll");
 DRAW_WIN32(CreatePen, "Gdi32.dll");
-DRAW_WIN32(GetStockObject, "Gdi32.dll");
+DRAW_WIN32(CreateBrushIndirect, "Gdi32.dll");
 DRAW_WIN32(Rectangle, "Gdi32.dll");
 DRAW_WIN32(Ellipse, "Gdi32.dll");
 DRAW_WIN32(Arc, "Gdi32.dll");

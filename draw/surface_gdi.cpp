@@ -11,7 +11,7 @@
 namespace draw {
 namespace {
 
-// A solid pen and, for filled shapes, a solid brush; outlines get the hollow stock brush.
+// A solid pen and, for filled shapes, a solid brush; outlines get a hollow brush.
 class DrawingTools {
  public:
   DrawingTools(HDC dc, COLORREF lineColor, int lineWidth, std::optional<COLORREF> fill)
@@ -27,10 +27,16 @@ class DrawingTools {
         AppendLastErrorText("创建刷子失败(CreateSolidBrush()返回值为0)");
         return;
       }
+    } else {
+      const LOGBRUSH hollow{BS_NULL, 0, 0};
+      brush_ = api::CreateBrushIndirect(&hollow);
+      if (!brush_) {
+        AppendLastErrorText("创建刷子失败(CreateBrushIndirect()返回值为0)");
+        return;
+      }
     }
     previousPen_ = api::SelectObject(dc_, pen_);
-    const HGDIOBJ brush = brush_ ? static_cast<HGDIOBJ>(brush_) : api::GetStockObject(NULL_BRUSH);
-    previousBrush_ = api::SelectObject(dc_, brush);
+    previousBrush_ = api::SelectObject(dc_, brush_);
     ok_ = true;
   }
   ~DrawingTools() {

@@ -171,6 +171,17 @@ TEST_F(SurfaceGdi, ShapesCoverTheirBoundsWithRightAndBottomExcluded) {
   ASSERT_TRUE(surface_.GdiInvertRect(0, 0, 4, 4));
   EXPECT_EQ(surface_.GetPixel(2, 2), RGB(0, 0, 0));
   EXPECT_EQ(surface_.GetPixel(4, 2), kWhite);
+
+  // Every call deletes the pen, brush and font it made, and selects the old ones back.
+  const DWORD before = draw_testing::GdiObjectCount();
+  draw::GdiTextStyle style;
+  for (int i = 0; i < 5; ++i) {
+    ASSERT_TRUE(surface_.GdiDrawEllipse(0, 0, 10, 10, kRed, 2));
+    ASSERT_TRUE(surface_.GdiFillRoundRect(0, 0, 10, 10, 3, 3, kRed, kBlue));
+    ASSERT_TRUE(surface_.GdiDrawText("OK", RECT{0, 0, 30, 20}, style));
+    ASSERT_TRUE(surface_.GdiClear(kWhite));
+  }
+  EXPECT_EQ(draw_testing::GdiObjectCount(), before);
 }
 
 TEST_F(SurfaceGdi, GradientsRegionsAndPaths) {
