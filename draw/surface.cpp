@@ -1,11 +1,64 @@
 #include "draw/surface.h"
 
 #include "draw/api.h"
-#include "draw/to_wide.h"
+#include "runtime/form.h"
 
 namespace draw {
 
 图形::~图形() { Release(); }
+
+bool 图形::Check(bool ok, const char* message) {
+  if (!ok) AppendLastErrorText(message);
+  return ok;
+}
+
+// Creation from windows: the surface takes a device context of the window's client area and
+// hands it to 创建_自设备句柄, which then owns it.
+
+bool 图形::创建_自窗口(HWND window) {
+  RECT client{};
+  if (window) api::GetClientRect(window, &client);
+  return 创建_自窗口_指定尺寸(window, client.right - client.left, client.bottom - client.top);
+}
+
+bool 图形::创建_自窗口_指定尺寸(HWND window, int width, int height) {
+  // GetDC(0) would give the whole screen, which is not what a window surface is for.
+  if (!window) {
+    Release();
+    AppendLastErrorText(
+        "您提供的窗口句柄为0(图形.创建_自窗口(此处您提供的是一个值为0的整数))"
+        "请检查您获得窗口句柄的方法");
+    return false;
+  }
+  const HDC dc = api::GetDC(window);
+  if (!dc) {
+    Release();
+    AppendLastErrorText("取窗口设备句柄失败(GetDC()返回值为0)");
+    return false;
+  }
+  return 创建_自设备句柄(dc, width, height);
+}
+
+bool 图形::创建_自窗口组件(std::uint32_t windowId, std::uint32_t componentId) {
+  const HWND window = runtime::ComponentWindow(windowId, componentId);
+  if (!window) {
+    Release();
+    AppendLastErrorText("找不到窗口组件(图形.创建_自窗口组件(该组件不存在或没有窗口))");
+    return false;
+  }
+  return 创建_自窗口(window);
+}
+
+bool 图形::创建_自窗口组件_指定尺寸(std::uint32_t windowId, std::uint32_t componentId,
+                                    int width, int height) {
+  const HWND window = runtime::ComponentWindow(windowId, componentId);
+  if (!window) {
+    Release();
+    AppendLastErrorText("找不到窗口组件(图形.创建_自窗口组件(该组件不存在或没有窗口))");
+    return false;
+  }
+  return 创建_自窗口_指定尺寸(window, width, height);
+}
 
 bool 图形::创建_自设备句柄(HDC deviceContext, int width, int height) {
   if (graphics_ || memoryDC_ || bitmap_ || deviceContext_)
@@ -43,51 +96,20 @@ bool 图形::创建_自设备句柄(HDC deviceContext, int width, int height) {
   return false;
 }
 
-bool 图形::FillRectangle(const GdipBrush& brush, float x, float y, float width, float height) {
-  return RecordStatus(
-      api::GdipFillRectangle(graphics_, brush.BrushHandle(), x, y, width, height));
-}
-
-bool 图形::DrawRectangle(const GdipPen& pen, float x, float y, float width, float height) {
-  return RecordStatus(api::GdipDrawRectangle(graphics_, pen.PenHandle(), x, y, width, height));
-}
-
-bool 图形::DrawImageRect(const GdipImage& image, float x, float y, float width, float height) {
-  return RecordStatus(
-      api::GdipDrawImageRect(graphics_, image.ImageHandle(), x, y, width, height));
-}
-
-bool 图形::DrawString(std::string_view text, const GdipFont& font, const GdipBrush& brush,
-                      const RectF& layout, const GdipStringFormat& format) {
-  const std::wstring wide = ToWide(text);
-  const int length = api::lstrlenW(wide.c_str());
-  const Gdiplus::RectF native(layout.x, layout.y, layout.width, layout.height);
-  return RecordStatus(api::GdipDrawString(graphics_, wide.c_str(), length, font.FontHandle(),
-                                          &native, format.FormatHandle(), brush.BrushHandle()));
-}
-
-bool 图形::CopyToDevice(int x, int y, int width, int height, DWORD rasterOperation) {
-  if (api::BitBlt(deviceContext_, x, y, width, height, memoryDC_, sourceX_, sourceY_,
-                  rasterOperation))
-    return true;
-  AppendLastErrorText(
-      "将内存设备场景内容复制到窗口设备场景失败(BitBlt()返回值为0)请检查图形是否创建成功");
-  return false;
-}
-
-bool 图形::AlphaCopyToDevice(int x, int y, int width, int height, BYTE alpha) {
-  const BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, 0};
-  if (api::AlphaBlend(deviceContext_, x, y, width, height, memoryDC_, sourceX_, sourceY_, width,
-                      height, blend))
-    return true;
-  AppendLastErrorText(
-      "将内存设备场景内容复制到窗口设备场景失败(AlphaBlend()返回值为0)请检查图形是否创建成功");
-  return false;
-}
-
-void 图形::MoveSourceOrigin(int dx, int dy) {
-  sourceX_ -= dx;
-  sourceY_ -= dy;
+bool 图形::创建_自设备句柄_窗口尺寸(HDC deviceContext) {
+  RECT window{};
+  const HWND owner = deviceContext ? api::WindowFromDC(deviceContext) : nullptr;
+  if (deviceContext && !owner) {
+    // Without a window there is no size to take. The device context is still the surface's to
+    // give back, as with every creation.
+    Release();
+    deviceContext_ = deviceContext;
+    window_ = nullptr;
+    AppendLastErrorText("设备句柄不属于任何窗口(WindowFromDC()返回值为0)无法取得窗口尺寸");
+    return false;
+  }
+  if (owner) api::GetWindowRect(owner, &window);
+  return 创建_自设备句柄(deviceContext, window.right - window.left, window.bottom - window.top);
 }
 
 bool 图形::Release() { return ReleaseObjects(true); }

@@ -5,6 +5,7 @@
 
 #include "draw/api.h"
 #include "draw/last_error.h"
+#include "draw/region.h"
 
 namespace draw {
 namespace {
@@ -89,6 +90,12 @@ bool WindowHook::ApplyRegion(HRGN region, BOOL redraw) {
 }
 
 bool WindowHook::SetRegion(HRGN region, BOOL redraw) { return ApplyRegion(region, redraw); }
+
+bool WindowHook::SetRegion(Region& region, BOOL redraw) {
+  if (!ApplyRegion(region.Handle(), redraw)) return false;
+  region.Detach();
+  return true;
+}
 
 bool WindowHook::SetEllipticRegion(int x, int y, int width, int height, BOOL redraw) {
   const HRGN region = api::CreateEllipticRgn(x, y, x + width, y + height);

@@ -11,6 +11,8 @@
 
 namespace draw {
 
+class Region;
+
 // The fields of PAINTSTRUCT, kept as a record of their own and laid out as the system's
 // structure only for the calls.
 struct PaintRecord {
@@ -48,6 +50,9 @@ class WindowHook {
 
   // On success the system owns the region. region is the caller's on failure.
   bool SetRegion(HRGN region, BOOL redraw = TRUE);
+  // The same with a Region object, which gives its region up to the system on success and keeps
+  // it on failure. An empty object removes the window's region.
+  bool SetRegion(Region& region, BOOL redraw = TRUE);
   // Coordinates relative to the window's top-left corner; right and bottom are exclusive.
   bool SetEllipticRegion(int x, int y, int width, int height, BOOL redraw = TRUE);
   bool SetRoundRectRegion(int x, int y, int width, int height, int cornerWidth, int cornerHeight,
