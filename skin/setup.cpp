@@ -22,7 +22,7 @@ std::span<const std::uint8_t> Bytes(const unsigned char* data, std::size_t size)
 }
 
 // Decodes a built-in image into image from a copy of its bytes that lives for the load only.
-void LoadImage(draw::GdipImage& image, std::span<const std::uint8_t> bytes) {
+void LoadBuiltInImage(draw::GdipImage& image, std::span<const std::uint8_t> bytes) {
   const std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
   image.LoadFromBytes(copy);
 }
@@ -99,15 +99,15 @@ void LoadButtonImages() {
     const std::span<const std::uint8_t> pressed[] = {
         Bytes(kClosePressed, kClosePressedSize), Bytes(kMinimizePressed, kMinimizePressedSize),
         Bytes(kMenuPressed, kMenuPressedSize), Bytes(kBubblePressed, kBubblePressedSize)};
-    for (int i = 0; i < 4; ++i) LoadImage(skin->buttons[i].normalImage, normal[i]);
-    for (int i = 0; i < 4; ++i) LoadImage(skin->buttons[i].hoverImage, hover[i]);
-    for (int i = 0; i < 4; ++i) LoadImage(skin->buttons[i].pressedImage, pressed[i]);
+    for (int i = 0; i < 4; ++i) LoadBuiltInImage(skin->buttons[i].normalImage, normal[i]);
+    for (int i = 0; i < 4; ++i) LoadBuiltInImage(skin->buttons[i].hoverImage, hover[i]);
+    for (int i = 0; i < 4; ++i) LoadBuiltInImage(skin->buttons[i].pressedImage, pressed[i]);
     return;
   }
   SkinButton& close = skin->Button(1);
-  LoadImage(close.normalImage, Bytes(kSingleCloseNormal, kSingleCloseNormalSize));
-  LoadImage(close.hoverImage, Bytes(kSingleCloseHover, kSingleCloseHoverSize));
-  LoadImage(close.pressedImage, Bytes(kSingleClosePressed, kSingleClosePressedSize));
+  LoadBuiltInImage(close.normalImage, Bytes(kSingleCloseNormal, kSingleCloseNormalSize));
+  LoadBuiltInImage(close.hoverImage, Bytes(kSingleCloseHover, kSingleCloseHoverSize));
+  LoadBuiltInImage(close.pressedImage, Bytes(kSingleClosePressed, kSingleClosePressedSize));
 }
 
 void LayOutButtons() {
