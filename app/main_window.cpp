@@ -3,8 +3,12 @@
 #include "app/backup.h"
 #include "app/config_folder.h"
 #include "app/ids.h"
+#include "app/links.h"
+#include "app/pictures.h"
 #include "app/profiles.h"
+#include "app/texts.h"
 #include "app/window_update.h"
+#include "skin/skin.h"
 
 namespace app {
 namespace {
@@ -27,6 +31,10 @@ void ShowUpdate(const WindowUpdate& update) {
 }  // namespace
 
 void StartUpHandler() {
+  skin::SetUpSkin(static_cast<std::int32_t>(kMainWindowId),
+                  static_cast<std::int32_t>(kMainWindowSelf), {pictures::kIconFile, pictures::kIconFileSize}, 1,
+                  {pictures::kBackgroundJpeg, pictures::kBackgroundJpegSize}, 1, 0, 1, 0, 1, 1,
+                  texts::kTipLine, 1, 1, ShowLinkMenu, OpenNetDiskLink);
   runtime::Form* form = MainWindow();
   if (!form) return;
   form->SetText(ids::编辑框1, ResolveConfigFolder());

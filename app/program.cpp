@@ -9,12 +9,17 @@
 #include "draw/last_error.h"
 #include "runtime/fatal_error.h"
 #include "runtime/message_loop.h"
+#include "skin/skin.h"
 
 namespace app {
 
-void ExitSequence() { draw::ReleaseLastErrorText(); }
+void ExitSequence() {
+  skin::TearDownSkin();
+  draw::ReleaseLastErrorText();
+}
 
 int RunProgram() {
+  skin::CreateSkinObjects();
   std::atexit(ExitSequence);
   draw::StartGdiplus();
   std::unique_ptr<runtime::Form> form = LoadMainWindow();

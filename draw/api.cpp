@@ -29,6 +29,7 @@ DRAW_WIN32(SetWindowLongA, "User32.dll");
 DRAW_WIN32(GetWindowLongA, "User32.dll");
 #endif
 DRAW_WIN32(CallWindowProcA, "User32.dll");
+DRAW_WIN32(DefWindowProcA, "User32.dll");
 DRAW_WIN32(BeginPaint, "User32.dll");
 DRAW_WIN32(EndPaint, "User32.dll");
 DRAW_WIN32(SetWindowRgn, "User32.dll");

@@ -36,6 +36,7 @@ DRAW_WIN32_ENTRY(InvalidateRect);
 DRAW_WIN32_ENTRY(SetWindowLongPtrA);
 DRAW_WIN32_ENTRY(GetWindowLongPtrA);
 DRAW_WIN32_ENTRY(CallWindowProcA);
+DRAW_WIN32_ENTRY(DefWindowProcA);
 DRAW_WIN32_ENTRY(BeginPaint);
 DRAW_WIN32_ENTRY(EndPaint);
 DRAW_WIN32_ENTRY(SetWindowRgn);

@@ -1,0 +1,129 @@
+// The skin's state from process start to exit: creation, set-up with its geometry and button
+// images, and release.
+#include <memory>
+
+#include "draw/api.h"
+#include "runtime/form.h"
+#include "skin/images.h"
+#include "skin/skin.h"
+
+namespace skin {
+namespace {
+
+std::unique_ptr<WindowSkin>& Instance() {
+  static std::unique_ptr<WindowSkin> skin;
+  return skin;
+}
+
+constexpr COLORREF kDefaultColour = 0xFF8800;
+
+std::span<const std::uint8_t> Bytes(const unsigned char* data, std::size_t size) {
+  return {data, size};
+}
+
+// Decodes a built-in image into image from a copy of its bytes that lives for the load only.
+void LoadBuiltInImage(draw::GdipImage& image, std::span<const std::uint8_t> bytes) {
+  const std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
+  image.LoadFromBytes(copy);
+}
+
+}  // namespace
+
+WindowSkin* Skin() { return Instance().get(); }
+
+SkinSeams& Seams() {
+  static SkinSeams seams{"宋体"};
+  return seams;
+}
+
+void CreateSkinObjects() { Instance() = std::make_unique<WindowSkin>(); }
+
+void TearDownSkin() { Instance().reset(); }
+
+void SetUpSkin(std::int32_t windowId, std::int32_t unitId, std::span<const std::uint8_t> icon,
+               int iconGiven, std::span<const std::uint8_t> backgroundPicture, int pictureGiven,
+               COLORREF colour, int colourGiven, int panelOn, int topBandOn, int bottomBandOn,
+               const char* tipText, int textGiven, int buttonLayout,
+               ClickAction firstClickAction, ClickAction secondClickAction) {
+  (void)pictureGiven;  // an empty picture simply stays empty
+  (void)textGiven;     // likewise an absent text
+  WindowSkin* skin = Skin();
+  if (!skin) return;  // no skin objects: nothing to bind
+
+  skin->windowId = windowId;
+  skin->unitId = unitId;
+  if (iconGiven == 0) icon = Bytes(images::kDefaultIcon, images::kDefaultIconSize);
+  skin->icon.assign(icon.begin(), icon.end());
+  skin->backgroundColour = colourGiven == 0 ? kDefaultColour : colour;
+  skin->backgroundPicture.assign(backgroundPicture.begin(), backgroundPicture.end());
+  skin->panelOn = panelOn;
+  skin->topBandOn = topBandOn;
+  skin->bottomBandOn = bottomBandOn;
+  skin->tipText = tipText ? std::optional<std::string>(tipText) : std::nullopt;
+  skin->buttonLayout = buttonLayout;
+  skin->firstClickAction = firstClickAction;
+  skin->secondClickAction = secondClickAction;
+  skin->window = runtime::ComponentWindow(static_cast<std::uint32_t>(windowId),
+                                          static_cast<std::uint32_t>(unitId));
+  ReadFrameGeometry();
+  LoadButtonImages();
+  skin->hook.Hook(skin->window, SkinWndProc);
+  LayOutButtons();
+}
+
+void ReadFrameGeometry() {
+  WindowSkin* skin = Skin();
+  if (!skin) return;
+  RECT r{};
+  draw::api::GetWindowRect(skin->window, &r);
+  FrameRect& frame = skin->frame;
+  frame.left = r.left;
+  frame.top = r.top;
+  frame.width = r.right - r.left;
+  frame.height = r.bottom - r.top;
+  if (draw::api::IsZoomed(skin->window) && !draw::api::IsIconic(skin->window))
+    frame.height = frame.height - frame.top - 25;
+}
+
+void LoadButtonImages() {
+  WindowSkin* skin = Skin();
+  if (!skin) return;
+  using namespace images;
+  if (skin->buttonLayout == kFourButtons) {
+    const std::span<const std::uint8_t> normal[] = {
+        Bytes(kCloseNormal, kCloseNormalSize), Bytes(kMinimizeNormal, kMinimizeNormalSize),
+        Bytes(kMenuNormal, kMenuNormalSize), Bytes(kBubbleNormal, kBubbleNormalSize)};
+    const std::span<const std::uint8_t> hover[] = {
+        Bytes(kCloseHover, kCloseHoverSize), Bytes(kMinimizeHover, kMinimizeHoverSize),
+        Bytes(kMenuHover, kMenuHoverSize), Bytes(kBubbleHover, kBubbleHoverSize)};
+    const std::span<const std::uint8_t> pressed[] = {
+        Bytes(kClosePressed, kClosePressedSize), Bytes(kMinimizePressed, kMinimizePressedSize),
+        Bytes(kMenuPressed, kMenuPressedSize), Bytes(kBubblePressed, kBubblePressedSize)};
+    for (int i = 0; i < 4; ++i) LoadBuiltInImage(skin->buttons[i].normalImage, normal[i]);
+    for (int i = 0; i < 4; ++i) LoadBuiltInImage(skin->buttons[i].hoverImage, hover[i]);
+    for (int i = 0; i < 4; ++i) LoadBuiltInImage(skin->buttons[i].pressedImage, pressed[i]);
+    return;
+  }
+  SkinButton& close = skin->Button(1);
+  LoadBuiltInImage(close.normalImage, Bytes(kSingleCloseNormal, kSingleCloseNormalSize));
+  LoadBuiltInImage(close.hoverImage, Bytes(kSingleCloseHover, kSingleCloseHoverSize));
+  LoadBuiltInImage(close.pressedImage, Bytes(kSingleClosePressed, kSingleClosePressedSize));
+}
+
+void LayOutButtons() {
+  WindowSkin* skin = Skin();
+  if (!skin) return;
+  const int W = skin->frame.width;
+  const int H = skin->frame.height;
+  skin->hook.SetRoundRectRegion(2, 2, W - 1, H - 3, 3, 3, TRUE);
+  if (skin->buttonLayout == kFourButtons) {
+    skin->Button(1).rect = {W - 48, 3, 37, 19};
+    skin->Button(2).rect = {W - 73, 3, 25, 19};
+    skin->Button(3).rect = {W - 98, 3, 25, 19};
+    skin->Button(4).rect = {W - 123, 3, 25, 19};
+  } else {
+    skin->Button(1).rect = {W - 42, 1, 40, 20};
+  }
+}
+
+}  // namespace skin
