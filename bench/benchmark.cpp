@@ -54,10 +54,10 @@ std::string ProgramPath() {
   return path;
 }
 
-void WriteFile(const std::string& path, const std::string& bytes) {
+void WriteBytes(const std::string& path, const std::string& bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
 }
 
@@ -70,13 +70,13 @@ void RemoveBackup(const std::string& folder) {
 
 void SeedSampleFiles(const std::string& folder) {
   RemoveBackup(folder);
-  WriteFile(folder + "Engine.ini", "[Core.System]\r\nPaths=../../../Engine/Content\r\n");
-  WriteFile(folder + "GameUserSettings.ini",
+  WriteBytes(folder + "Engine.ini", "[Core.System]\r\nPaths=../../../Engine/Content\r\n");
+  WriteBytes(folder + "GameUserSettings.ini",
             "[/Script/TslGame.TslGameUserSettings]\r\nbUseVSync=False\r\n\r\n[ScalabilityGroups]\r\n"
             "sg.ResolutionQuality=100.000000\r\nsg.ViewDistanceQuality=3\r\n"
             "sg.AntiAliasingQuality=3\r\nsg.ShadowQuality=3\r\nsg.PostProcessQuality=3\r\n"
             "sg.TextureQuality=3\r\nsg.EffectsQuality=3\r\nsg.FoliageQuality=3\r\n");
-  WriteFile(folder + "Scalability.ini",
+  WriteBytes(folder + "Scalability.ini",
             "[TextureQuality@3]\r\nr.Streaming.MipBias=0\r\nr.MaxAnisotropy=16\r\n");
 }
 
