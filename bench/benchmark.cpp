@@ -11,6 +11,10 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/pictures.h"
+#include "draw/brushes.h"
+#include "draw/image.h"
+#include "draw/surface.h"
 #include "app/profiles.h"
 #include "draw/gdiplus_startup.h"
 #include "runtime/seams.h"
@@ -82,7 +86,7 @@ void SeedSampleFiles(const std::string& folder) {
 
 // Process start until the close button's white glyph is on the screen: the skin paints the
 // buttons last, so the whole frame is there by then.
-std::vector<double> MeasureStartUp(int runs, SIZE_T* peakWorkingSet) {
+std::vector<double> MeasureStartUp(int runs, SIZE_T* peakWorkingSet, bool baseline = false) {
   std::vector<double> times;
   HDC screen = GetDC(nullptr);
   for (int i = 0; i < runs; ++i) {
@@ -90,8 +94,13 @@ std::vector<double> MeasureStartUp(int runs, SIZE_T* peakWorkingSet) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     std::string command = ProgramPath();
-  command.insert(command.begin(), '"');
-  command.push_back('"');
+    command.insert(command.begin(), '"');
+    command.push_back('"');
+    if (baseline) {
+      char self[MAX_PATH];
+      GetModuleFileNameA(nullptr, self, MAX_PATH);
+      command = std::string("\"") + self + "\" --baseline-window";
+    }
     const int left = (GetSystemMetrics(SM_CXSCREEN) - 500) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - 200) / 2;
     // Paint the probe spot black first, so that a frame left from the last run does not count.
@@ -111,7 +120,7 @@ std::vector<double> MeasureStartUp(int runs, SIZE_T* peakWorkingSet) {
       Sleep(1);
     }
     if (seen > 0) times.push_back(seen - start);
-    HWND window = FindWindowA(nullptr, "澄远");
+    HWND window = FindWindowA(nullptr, baseline ? "baseline" : "澄远");
     if (i == runs - 1) {
       // Work the program a little before reading its peak working set.
       HWND button = FindWindowExA(window, nullptr, "Button", "低配优化");
@@ -136,8 +145,33 @@ HINSTANCE WINAPI SilentShell(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT) { return
 
 }  // namespace
 
-int main() {
+// The floor under the program's figures: this executable started again as a plain window with
+// GDI+ running and nothing else, measured the same way.
+int RunBaselineWindow() {
+  draw::StartGdiplus();
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+    if (m == WM_DESTROY) PostQuitMessage(0);
+    return DefWindowProcA(w, m, wp, lp);
+  };
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  wc.lpszClassName = "BaselineWindow";
+  RegisterClassExA(&wc);
+  CreateWindowExA(0, wc.lpszClassName, "baseline", WS_POPUP | WS_VISIBLE,
+                  (GetSystemMetrics(SM_CXSCREEN) - 500) / 2,
+                  (GetSystemMetrics(SM_CYSCREEN) - 200) / 2, 500, 200, nullptr, nullptr,
+                  wc.hInstance, nullptr);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+  return 0;
+}
+
+int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "--baseline-window") return RunBaselineWindow();
   runtime::Seams() = {SilentMessageBox, SilentShell};
+  skin::CreateSkinObjects();
   draw::StartGdiplus();
 
   char temp[MAX_PATH];
@@ -156,11 +190,36 @@ int main() {
     UpdateWindow(form->window());
     Report("PaintFrame", Repeat(100, nullptr, [] { skin::PaintFrame(); }));
     Report("RedrawButton", Repeat(200, nullptr, [] { skin::RedrawButton(1); }));
+
+    // Where a paint's time goes: the frame's steps one by one on a surface of the frame's size.
+    draw::图形 surface;
+    surface.创建_自设备句柄(GetDC(form->window()), 500, 200);
+    draw::GdipImage image;
+    const std::span<const std::uint8_t> jpeg(app::pictures::kBackgroundJpeg,
+                                             app::pictures::kBackgroundJpegSize);
+    const std::span<const std::uint8_t> icon(app::pictures::kIconFile,
+                                             app::pictures::kIconFileSize);
+    Report("  decode background JPEG", Repeat(30, nullptr, [&] { image.LoadFromBytes(jpeg); }));
+    Report("  draw it stretched", Repeat(30, nullptr, [&] {
+             surface.DrawImageRect(image, 1, 1, 500, 200);
+           }));
+    Report("  decode icon", Repeat(30, nullptr, [&] { image.LoadFromBytes(icon); }));
+    Report("  draw it at 20 x 20", Repeat(30, nullptr, [&] {
+             surface.DrawImageRect(image, 5, 5, 20, 20);
+           }));
+    draw::GdipLinearBrush band;
+    band.CreateFromRect({1, 1, 497, 197}, 0x32FFFFFF, 0xB4FFFFFF,
+                        Gdiplus::LinearGradientModeHorizontal);
+    Report("  one gradient band", Repeat(30, nullptr, [&] {
+             surface.FillRectangle(band, 1, 0, 497, 30);
+           }));
   }
 
-  SIZE_T peak = 0;
+  SIZE_T peak = 0, baselinePeak = 0;
   Report("start to first frame", MeasureStartUp(15, &peak));
+  Report("baseline: plain window", MeasureStartUp(15, &baselinePeak, true));
   std::printf("%-28s %.1f MB\n", "peak working set", peak / (1024.0 * 1024.0));
+  std::printf("%-28s %.1f MB\n", "baseline: plain window", baselinePeak / (1024.0 * 1024.0));
 
   WIN32_FILE_ATTRIBUTE_DATA attributes{};
   GetFileAttributesExA(ProgramPath().c_str(), GetFileExInfoStandard, &attributes);
