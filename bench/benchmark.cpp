@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app/backup.h"
+#include "app/config_folder.h"
 #include "app/main_window.h"
 #include "app/pictures.h"
 #include "draw/brushes.h"
@@ -122,13 +124,17 @@ std::vector<double> MeasureStartUp(int runs, SIZE_T* peakWorkingSet, bool baseli
     if (seen > 0) times.push_back(seen - start);
     HWND window = FindWindowA(nullptr, baseline ? "baseline" : "澄远");
     if (i == runs - 1) {
-      // Work the program a little before reading its peak working set.
-      HWND button = FindWindowExA(window, nullptr, "Button", "低配优化");
-      SendMessageA(button, BM_CLICK, 0, 0);
+      // Work the program a little before reading its peak working set; a backup that this makes
+      // is undone afterwards, so the sandbox's game files stay as they were.
+      const std::string gameFolder = app::ResolveConfigFolder();
+      const bool hadBackup = app::BackupExists(gameFolder);
+      if (!baseline)
+        SendMessageA(FindWindowExA(window, nullptr, "Button", "低配优化"), BM_CLICK, 0, 0);
       PROCESS_MEMORY_COUNTERS counters{};
       counters.cb = sizeof counters;
       GetProcessMemoryInfo(process.hProcess, &counters, sizeof counters);
       *peakWorkingSet = counters.PeakWorkingSetSize;
+      if (!baseline && !hadBackup) app::RestoreAction(gameFolder);
     }
     PostMessageA(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)

@@ -36,7 +36,8 @@ if [ "$own_display" = 0 ]; then
 fi
 wine "$exe" </dev/null >/dev/null 2>&1 &
 sleep "${SCREENSHOT_DELAY:-4}"
-import -window root -crop 600x300+340+362 "$BUILD_DIR/screenshot.png"
+# The window is centred on the 1280 x 1024 display: (1280 - 500) / 2, (1024 - 200) / 2.
+import -window root -crop 500x200+390+412 +repage "$BUILD_DIR/screenshot.png"
 log "screenshot: $BUILD_DIR/screenshot.png"
 kill %1 2>/dev/null || true
 wait || true
