@@ -37,7 +37,7 @@ inline constexpr Profile kLowSpecProfile{{
     {kScalabilityIni, "TextureQuality@0", "r.Streaming.PoolSize", "0.01"},
 }};
 
-// Texture level 3: the mirror image of the low-spec profile in items 7 and 10 to 13.
+// Texture level 3: the mirror image of the low-end profile ("低配优化") in items 7 and 10 to 13.
 inline constexpr Profile kNormalProfile{{
     {kEngineIni, "Core.System", "r.TextureStreaming", "False"},
     {kGameUserSettingsIni, "ScalabilityGroups", "sg.ResolutionQuality", "70.000000"},
