@@ -184,7 +184,7 @@ int main(int argc, char** argv) {
   GetTempPathA(MAX_PATH, temp);
   const std::string folder = std::string(temp) + "chengyuan_bench\\";
   CreateDirectoryA(folder.c_str(), nullptr);
-  Report("optimize action (低配优化)",
+  Report("optimize action, low end",
          Repeat(50, [&] { SeedSampleFiles(folder); },
                 [&] { app::OptimizeAction(folder, app::kLowSpecProfile); }));
   RemoveBackup(folder);
