@@ -4,9 +4,5 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-bash "$REPO_ROOT/scripts/setup.sh"
-build_all
-wine_env
-trap stop_display_and_wine EXIT
-start_display_and_wine
+prepare_headless_session
 wine "$BUILD_DIR/bench/chengyuan_bench.exe" </dev/null

@@ -76,3 +76,13 @@ stop_display_and_wine() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
   return 0
 }
+
+# What the test and benchmark commands share: the machine set up, everything built, and a private
+# display with a running wine server, both stopped when the calling script exits.
+prepare_headless_session() {
+  bash "$REPO_ROOT/scripts/setup.sh"
+  build_all
+  wine_env
+  trap stop_display_and_wine EXIT
+  start_display_and_wine
+}

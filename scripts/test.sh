@@ -4,10 +4,6 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-bash "$REPO_ROOT/scripts/setup.sh"
-build_all
-wine_env
-trap stop_display_and_wine EXIT
-start_display_and_wine
+prepare_headless_session
 cd "$BUILD_DIR"
 ctest --output-on-failure --timeout 120 "$@"
