@@ -31,10 +31,19 @@ void ShowUpdate(const WindowUpdate& update) {
 }  // namespace
 
 void StartUpHandler() {
-  skin::SetUpSkin(static_cast<std::int32_t>(kMainWindowId),
-                  static_cast<std::int32_t>(kMainWindowSelf), {pictures::kIconFile, pictures::kIconFileSize}, 1,
-                  {pictures::kBackgroundJpeg, pictures::kBackgroundJpegSize}, 1, 0, 1, 0, 1, 1,
-                  texts::kTipLine, 1, 1, ShowLinkMenu, OpenNetDiskLink);
+  skin::SetUpSkin({
+      .windowId = static_cast<std::int32_t>(kMainWindowId),
+      .unitId = static_cast<std::int32_t>(kMainWindowSelf),
+      .icon = {pictures::kIconFile, pictures::kIconFileSize},
+      .backgroundPicture = {pictures::kBackgroundJpeg, pictures::kBackgroundJpegSize},
+      .colour = RGB(0, 0, 0),
+      .topBandOn = true,
+      .bottomBandOn = true,
+      .tipText = texts::kTipLine,
+      .buttonLayout = skin::kFourButtons,
+      .firstClickAction = ShowLinkMenu,
+      .secondClickAction = OpenNetDiskLink,
+  });
   runtime::Form* form = MainWindow();
   if (!form) return;
   form->SetText(ids::编辑框1, ResolveConfigFolder());

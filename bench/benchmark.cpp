@@ -20,7 +20,7 @@
 #include "app/profiles.h"
 #include "draw/gdiplus_startup.h"
 #include "runtime/seams.h"
-#include "skin/skin.h"
+#include "skin/skin_state.h"
 
 namespace {
 

@@ -1,16 +1,9 @@
 #include "runtime/form.h"
 
-#include <map>
-
 namespace runtime {
 namespace {
 
 constexpr char kPictureBoxClass[] = "CYPictureBox";
-
-std::map<std::uint32_t, Form*>& Registry() {
-  static std::map<std::uint32_t, Form*> forms;
-  return forms;
-}
 
 HINSTANCE Instance() { return ::GetModuleHandleA(nullptr); }
 
@@ -48,14 +41,12 @@ Form::Form(const FormDef& definition) : definition_(definition) {}
 std::unique_ptr<Form> Form::Create(const FormDef& definition) {
   std::unique_ptr<Form> form(new Form(definition));
   if (!form->CreateWindowAndComponents()) return nullptr;
-  Registry()[definition.windowId] = form.get();
+  ListWindow(definition.windowId, form.get());
   return form;
 }
 
 Form::~Form() {
-  auto& registry = Registry();
-  auto it = registry.find(definition_.windowId);
-  if (it != registry.end() && it->second == this) registry.erase(it);
+  UnlistWindow(definition_.windowId, this);
   if (window_ && ::IsWindow(window_)) {
     for (const Component& c : components_)
       if (c.def->kind == Kind::Timer && c.timerPeriod > 0)
@@ -407,14 +398,8 @@ LRESULT CALLBACK Form::PictureBoxProc(HWND window, UINT message, WPARAM wParam, 
 }
 
 Form* FindForm(std::uint32_t windowId) {
-  auto& registry = Registry();
-  auto it = registry.find(windowId);
-  return it == registry.end() ? nullptr : it->second;
-}
-
-HWND ComponentWindow(std::uint32_t windowId, std::uint32_t componentId) {
-  Form* form = FindForm(windowId);
-  return form ? form->ComponentWindow(componentId) : nullptr;
+  // Only forms list themselves.
+  return static_cast<Form*>(FindWindowDirectory(windowId));
 }
 
 }  // namespace runtime

@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "runtime/component_directory.h"
 #include "runtime/form_def.h"
 #include "runtime/picture.h"
 #include "runtime/unique_handle.h"
 
 namespace runtime {
 
-class Form {
+class Form final : public ComponentDirectory {
  public:
   // Builds the window, still hidden and centred on the screen, then its components in table order
   // (stacked first on top), and shows the components whose visible flag is set. Null when the
@@ -34,7 +35,7 @@ class Form {
 
   // The child window of a component; the window itself for the form's own component id; null for
   // components without a window (timer, menu entries, transparent labels) and unknown ids.
-  HWND ComponentWindow(std::uint32_t id) const;
+  HWND ComponentWindow(std::uint32_t id) const override;
 
   // Text of an edit box (its content), button, transparent label or menu item (its caption).
   std::string Text(std::uint32_t id) const;
@@ -101,7 +102,5 @@ class Form {
 
 // The form of a window id while it exists, or null.
 Form* FindForm(std::uint32_t windowId);
-// The window handle of component (windowId, componentId), or null.
-HWND ComponentWindow(std::uint32_t windowId, std::uint32_t componentId);
 
 }  // namespace runtime

@@ -1,7 +1,5 @@
 #include "runtime/message_loop.h"
 
-#include <cstdlib>
-
 #include "runtime/form.h"
 
 namespace runtime {
@@ -33,7 +31,5 @@ int RunMessageLoop(Form& form) {
   }
   return static_cast<int>(message.wParam);
 }
-
-void EndProgram() { std::exit(0); }
 
 }  // namespace runtime

@@ -6,7 +6,7 @@
 #include "draw/font.h"
 #include "draw/pen.h"
 #include "draw/string_format.h"
-#include "skin/skin.h"
+#include "skin/skin_state.h"
 
 namespace skin {
 namespace {
