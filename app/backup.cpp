@@ -5,6 +5,7 @@
 #include "app/config_folder.h"
 #include "app/file_ops.h"
 #include "runtime/commands.h"
+#include "runtime/unique_handle.h"
 
 namespace app {
 namespace {
@@ -26,10 +27,7 @@ bool BackupExists(const std::string& folder) {
   // "*" and "?" cannot be part of a name; searching with them would match other entries.
   if (HasWildcard(path)) return false;
   WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA(path.c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return false;
-  FindClose(find);
-  return true;
+  return static_cast<bool>(runtime::UniqueFind(FindFirstFileA(path.c_str(), &entry)));
 }
 
 void BackupStep(const std::string& folder) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "draw/api_wrappers.h"
+#include "draw/owners.h"
 #include "draw/to_wide.h"
 
 namespace draw {
@@ -206,14 +207,12 @@ bool GdipFont::CreateFromLogfont(HDC dc, const LOGFONTA& logfont) {
 }
 
 bool GdipFont::CreateFromLogfont(const LOGFONTA& logfont) {
-  const HDC screen = api::GetDC(nullptr);
-  if (!screen) {
+  const WindowDC screen(nullptr);
+  if (!screen.get()) {
     Delete();
     return RecordStatus(Gdiplus::Win32Error);
   }
-  const bool ok = CreateFromLogfont(screen, logfont);
-  api::ReleaseDC(nullptr, screen);
-  return ok;
+  return CreateFromLogfont(screen.get(), logfont);
 }
 
 bool GdipFont::Clone(GdipFont& target) const {
