@@ -19,6 +19,17 @@ TEST(ConfigFolder, IsTheRoamingFolderWithTheUnresolvedGameSubPath) {
   EXPECT_NE(folder.find("\\AppData\\Roaming\\..\\Local\\"), std::string::npos);
 }
 
+// A drive root already ends in its backslash; a failed query leaves the relative text alone; a
+// folder name ending in "乗" (81 5C) ends in a byte 0x5C but still needs its backslash.
+TEST(ConfigFolder, JoinsTheSubPathWithExactlyOneBackslash) {
+  const std::string sub = "..\\Local\\TslGame\\Saved\\Config\\WindowsNoEditor\\";
+  EXPECT_EQ(app::JoinConfigFolder("D:\\"), "D:\\" + sub);
+  EXPECT_EQ(app::JoinConfigFolder(""), sub);
+  EXPECT_EQ(app::JoinConfigFolder("C:\\Users\\A\\AppData\\Roaming"),
+            "C:\\Users\\A\\AppData\\Roaming\\" + sub);
+  EXPECT_EQ(app::JoinConfigFolder("E:\\游戏\x81\x5C"), "E:\\游戏\x81\x5C\\" + sub);
+}
+
 // "乗" is 81 5C in code page 936: a second byte that looks like a backslash is no separator.
 TEST(PathChecks, DoubleByteCharactersAreNotMistakenForSeparators) {
   EXPECT_TRUE(app::EndsWithBackslash("C:\\x\\"));
