@@ -84,7 +84,9 @@ bool RunningProgram::AnswerInfoMessage() {
   EnumWindows(FindInfoMessage, reinterpret_cast<LPARAM>(&state));
   if (!state.found) return false;
   PostMessageA(state.found, WM_COMMAND, IDOK, 0);
-  ++messagesAnswered_;
+  // Window handles carry a generation count, so a new box never has the handle of the last one.
+  if (state.found != lastAnswered_) ++messagesAnswered_;
+  lastAnswered_ = state.found;
   return true;
 }
 

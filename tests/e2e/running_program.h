@@ -28,6 +28,7 @@ class RunningProgram {
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
   int messagesAnswered_ = 0;
+  HWND lastAnswered_ = nullptr;  // a box that is still closing is answered again, not counted again
 };
 
 // The executable's path as Windows sees it under Wine.
