@@ -48,15 +48,14 @@ BOOL CALLBACK FindInfoMessage(HWND window, LPARAM param) {
 
 }  // namespace
 
-RunningProgram::RunningProgram() {
+RunningProgram::RunningProgram(const std::string& program) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  std::string command = ProgramPath();
-  command.insert(command.begin(), '"');
-  command.push_back('"');
+  std::string command = '"' + program + '"';
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process_))
-    throw std::runtime_error("cannot start " + command);
+    throw std::runtime_error("cannot start " + command + " (error " +
+                             std::to_string(GetLastError()) + ")");
   WaitForInputIdle(process_.hProcess, 10000);
   for (int i = 0; i < 200 && !window_; ++i) {
     FindState state{process_.dwProcessId, nullptr};

@@ -7,14 +7,20 @@
 
 namespace e2e {
 
+// The executable's path as Windows sees it under Wine.
+std::string ProgramPath();
+
 class RunningProgram {
  public:
-  RunningProgram();  // starts the executable and waits for its main window
+  // Starts the executable (the built program unless another copy is named) and waits for its
+  // main window.
+  explicit RunningProgram(const std::string& program = ProgramPath());
   ~RunningProgram();  // ends the process if it is still running
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;
 
   HWND window() const { return window_; }
+  DWORD processId() const { return process_.dwProcessId; }
   HWND Button(const char* caption) const;
   // Clicks a button without waiting for its action, answers any info message the program shows
   // meanwhile, and returns once the program is idle again.
@@ -29,8 +35,5 @@ class RunningProgram {
   HWND window_ = nullptr;
   int messagesAnswered_ = 0;
 };
-
-// The executable's path as Windows sees it under Wine.
-std::string ProgramPath();
 
 }  // namespace e2e
