@@ -1,5 +1,7 @@
 #include "tests/e2e/running_program.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -66,9 +68,11 @@ RunningProgram::RunningProgram(const std::string& program) {
 }
 
 RunningProgram::~RunningProgram() {
+  // The process is gone before the test ends: the next test must not start beside it.
   if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
     TerminateProcess(process_.hProcess, 1);
-    WaitForSingleObject(process_.hProcess, 5000);
+    if (WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0)
+      ADD_FAILURE() << "the program did not end within 30 s of being terminated";
   }
   CloseHandle(process_.hThread);
   CloseHandle(process_.hProcess);

@@ -15,7 +15,7 @@ class RunningProgram {
   // Starts the executable (the built program unless another copy is named) and waits for its
   // main window.
   explicit RunningProgram(const std::string& program = ProgramPath());
-  ~RunningProgram();  // ends the process if it is still running
+  ~RunningProgram();  // ends the process if it is still running, and waits until it has
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;
 
