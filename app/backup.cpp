@@ -43,15 +43,17 @@ WindowUpdate RestoreAction(const std::string& folder) {
   CreateFolder(folder + kBackupFolder);
   bool failed = false;
   bool copyLeftBehind = false;
+  // The saved copies are only copied over the game's files here; they go with the folder, so
+  // that the folder keeps every copy until all of them are back in place.
   for (const ConfigFile& file : kConfigFiles) {
     const std::string saved = folder + file.backupName;
-    if (!MoveBack(saved, folder + file.name)) {
+    if (!CopyFileOverwrite(saved, folder + file.name)) {
       failed = true;
       if (EntryExists(saved)) copyLeftBehind = true;
     }
   }
   if (failed) runtime::InfoMessage(kRestoreFailedMessage);
-  // A copy that is still in the backup folder is the only one left: keep the folder for a retry.
+  // A copy that could not be put back keeps the whole folder for a retry; a missing copy does not.
   if (!copyLeftBehind && !RemoveFolderTree(folder + kBackupFolder)) {
     runtime::InfoMessage(kDeleteBackupFailedMessage);
     OpenFolderInShell(folder);

@@ -21,8 +21,10 @@ bool BackupExists(const std::string& folder);
 // three files into it; one message when any copy failed.
 void BackupStep(const std::string& folder);
 
-// Moves the saved files back and removes the backup folder. A saved copy that could not be moved
-// back keeps the backup folder, so that nothing is lost and the restore can be tried again.
+// Copies the saved files back over the game's files, then removes the backup folder with the
+// copies. When a saved copy could not be put back, the folder stays with all its copies, those
+// already put back included, so that a later optimize makes no new backup over them and a retry
+// brings every file back. A copy missing from the folder counts as a failure but keeps nothing.
 WindowUpdate RestoreAction(const std::string& folder);
 
 // Opens the folder in the shell ("open", no parameters, empty default directory); the result is

@@ -12,12 +12,15 @@ bool EndsWithBackslash(const std::string& text) {
   return !wide.empty() && wide.back() == L'\\';
 }
 
+std::string JoinConfigFolder(std::string roaming) {
+  if (!roaming.empty() && !EndsWithBackslash(roaming)) roaming += '\\';
+  return roaming + kConfigSubPath;
+}
+
 std::string ResolveConfigFolder() {
   char buffer[MAX_PATH] = {};
-  std::string folder;
-  if (SHGetSpecialFolderPathA(nullptr, buffer, CSIDL_APPDATA, FALSE)) folder = buffer;
-  if (!folder.empty() && !EndsWithBackslash(folder)) folder += '\\';
-  return folder + kConfigSubPath;
+  if (!SHGetSpecialFolderPathA(nullptr, buffer, CSIDL_APPDATA, FALSE)) return JoinConfigFolder("");
+  return JoinConfigFolder(buffer);
 }
 
 }  // namespace app

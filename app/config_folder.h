@@ -33,6 +33,10 @@ inline constexpr ConfigFile kConfigFiles[] = {
 // kConfigSubPath when the special folder is not available.
 std::string ResolveConfigFolder();
 
+// The configuration folder below the given roaming folder: a backslash appended unless the text
+// is empty or already ends in one (a drive root such as D:\), then kConfigSubPath.
+std::string JoinConfigFolder(std::string roaming);
+
 // True when the last character of the code page 936 text is a backslash. A double-byte
 // character whose second byte is 0x5C does not count.
 bool EndsWithBackslash(const std::string& text);

@@ -62,13 +62,6 @@ bool CopyFileOverwrite(const std::string& from, const std::string& to) {
   return CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE;
 }
 
-bool MoveBack(const std::string& from, const std::string& to) {
-  if (MoveFileA(from.c_str(), to.c_str())) return true;
-  if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) return false;
-  DeleteFileA(from.c_str());
-  return true;
-}
-
 bool RemoveFolderTree(const std::string& path) {
   const std::string folder = path.substr(std::min(path.find_first_not_of(" \t"), path.size()));
   if (folder.empty() || IsDriveRoot(folder)) return false;

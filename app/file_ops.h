@@ -8,13 +8,9 @@ namespace app {
 // CreateDirectoryA of the one folder named, not recursive.
 bool CreateFolder(const std::string& path);
 
-// CopyFileA, replacing an existing destination.
+// CopyFileA, replacing an existing destination; the source stays. Fails, leaving the destination
+// as it was, when the destination is in use or read-only.
 bool CopyFileOverwrite(const std::string& from, const std::string& to);
-
-// MoveFileA; when that fails (as it does whenever the destination exists), a copy over the
-// destination followed by the deletion of the source, whose result does not count. True when
-// the move or the copy succeeded.
-bool MoveBack(const std::string& from, const std::string& to);
 
 // Removes a folder with everything in it. Leading blanks are skipped; an empty path and a drive
 // root fail at once. Entries whose names begin with "." are left alone, and so are the contents

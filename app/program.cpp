@@ -19,6 +19,10 @@ void ExitSequence() {
 }
 
 int RunProgram() {
+  // Libraries bound by name (msimg32.dll, gdiplus.dll, mpr.dll, ...) come from System32 only:
+  // Windows would otherwise look in the program's own folder first, where a download folder can
+  // hold anything.
+  ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   skin::CreateSkinObjects();
   std::atexit(ExitSequence);
   draw::StartGdiplus();

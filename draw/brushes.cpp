@@ -30,6 +30,7 @@ ScopedMatrix::~ScopedMatrix() {
 }
 
 bool ScopedMatrix::Read(MatrixElements* elements) const {
+  if (!elements) return RecordStatus(Gdiplus::InvalidParameter);
   float m[6];
   if (!RecordStatus(api::GdipGetMatrixElements(matrix_, m))) return false;
   *elements = {m[0], m[1], m[2], m[3], m[4], m[5]};
@@ -52,15 +53,19 @@ bool GdipBrush::Delete() {
   return ok;
 }
 
+Gdiplus::Status GdipBrush::CheckKind(Gdiplus::GpBrush* brush) const {
+  const auto kind = Kind();
+  if (!kind || !brush) return Gdiplus::Ok;
+  Gdiplus::BrushType type;
+  const Gdiplus::Status status = api::GdipGetBrushType(brush, &type);
+  if (status != Gdiplus::Ok) return status;
+  return type == *kind ? Gdiplus::Ok : Gdiplus::InvalidParameter;
+}
+
 bool GdipBrush::Adopt(Gdiplus::GpBrush* brush) {
-  if (const auto kind = Kind(); kind && brush) {
-    Gdiplus::BrushType type;
-    Gdiplus::Status status = api::GdipGetBrushType(brush, &type);
-    if (status == Gdiplus::Ok && type != *kind) status = Gdiplus::InvalidParameter;
-    if (status != Gdiplus::Ok) {
-      api::GdipDeleteBrush(brush);
-      return RecordStatus(status);
-    }
+  if (const Gdiplus::Status status = CheckKind(brush); status != Gdiplus::Ok) {
+    api::GdipDeleteBrush(brush);
+    return RecordStatus(status);
   }
   Delete();
   SetHandle(brush);
@@ -69,8 +74,16 @@ bool GdipBrush::Adopt(Gdiplus::GpBrush* brush) {
 
 bool GdipBrush::Clone(GdipBrush& target) const {
   Gdiplus::GpBrush* copy = nullptr;
-  if (!RecordStatus(api::GdipCloneBrush(brush_, &copy))) return false;
-  return target.Adopt(copy);
+  Gdiplus::Status status = api::GdipCloneBrush(brush_, &copy);
+  if (status == Gdiplus::Ok) {
+    status = target.CheckKind(copy);
+    if (status != Gdiplus::Ok) api::GdipDeleteBrush(copy);
+  }
+  // A failed copy of a brush into itself leaves it as it was; any other target ends up empty.
+  if (status != Gdiplus::Ok && &target == this) return RecordStatus(status);
+  target.Delete();
+  target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
+  return RecordStatus(status);
 }
 
 bool GdipBrush::GetType(Gdiplus::BrushType* type) const {
@@ -150,6 +163,7 @@ bool GdipLinearBrush::SetColors(Gdiplus::ARGB color1, Gdiplus::ARGB color2) {
 }
 
 bool GdipLinearBrush::GetColors(Gdiplus::ARGB* color1, Gdiplus::ARGB* color2) const {
+  if (!color1 || !color2) return RecordStatus(Gdiplus::InvalidParameter);
   Gdiplus::ARGB colors[2];
   if (!RecordStatus(api::GdipGetLineColors(lineGradient_, colors))) return false;
   *color1 = colors[0];
@@ -158,6 +172,7 @@ bool GdipLinearBrush::GetColors(Gdiplus::ARGB* color1, Gdiplus::ARGB* color2) co
 }
 
 bool GdipLinearBrush::GetRect(RectF* rect) const {
+  if (!rect) return RecordStatus(Gdiplus::InvalidParameter);
   Gdiplus::RectF native;
   if (!RecordStatus(api::GdipGetLineRect(lineGradient_, &native))) return false;
   *rect = {native.X, native.Y, native.Width, native.Height};
@@ -173,6 +188,7 @@ bool GdipLinearBrush::SetGammaCorrection(bool useGammaCorrection) {
 }
 
 bool GdipLinearBrush::GetGammaCorrection(bool* useGammaCorrection) const {
+  if (!useGammaCorrection) return RecordStatus(Gdiplus::InvalidParameter);
   BOOL value = FALSE;
   if (!RecordStatus(api::GdipGetLineGammaCorrection(lineGradient_, &value))) return false;
   *useGammaCorrection = value != FALSE;

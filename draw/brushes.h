@@ -49,7 +49,8 @@ class GdipBrush : public GdipObject {
   bool Delete();
 
   // Makes target hold a copy of this brush (its old brush is deleted). A concrete target takes
-  // only a brush of its own kind; a plain GdipBrush takes any.
+  // only a brush of its own kind; a plain GdipBrush takes any. On failure target is left empty,
+  // as after any clone of the wrapper classes, unless target is this brush: then it is kept.
   bool Clone(GdipBrush& target) const;
   bool GetType(Gdiplus::BrushType* type) const;
 
@@ -66,6 +67,9 @@ class GdipBrush : public GdipObject {
   virtual std::optional<Gdiplus::BrushType> Kind() const { return std::nullopt; }
 
  private:
+  // Ok when this object can hold brush (a null brush included), else the reason it cannot.
+  Gdiplus::Status CheckKind(Gdiplus::GpBrush* brush) const;
+
   Gdiplus::GpBrush* brush_ = nullptr;
 };
 

@@ -38,6 +38,7 @@ bool GdipFontCollection::GetFamilyCount(INT* count) const {
 }
 
 bool GdipFontCollection::GetFamilyList(std::span<GdipFontFamily> families, INT* found) const {
+  if (!found) return RecordStatus(Gdiplus::InvalidParameter);
   if (families.size() > static_cast<size_t>(INT_MAX)) return RecordStatus(Gdiplus::InvalidParameter);
   std::vector<Gdiplus::GpFontFamily*> natives(families.size(), nullptr);
   INT listed = 0;
@@ -78,41 +79,43 @@ bool GdipFontFamily::CreateFromName(std::string_view name, const GdipFontCollect
   return ok;
 }
 
-// The generic families are handed out for the caller to delete, like any other family.
-bool GdipFontFamily::CreateGenericSansSerif() {
+// GDI+ hands out the generic families without handing them over: like the generic string
+// formats, they are not the caller's to delete. The object holds a copy of its own.
+bool GdipFontFamily::CopyGeneric(Gdiplus::GpStatus(WINGDIPAPI* get)(Gdiplus::GpFontFamily**)) {
   Delete();
-  Gdiplus::GpFontFamily* family = nullptr;
-  const bool ok = RecordStatus(api::GdipGetGenericFontFamilySansSerif(&family));
-  SetHandle(ok ? family : nullptr);
-  return ok;
+  Gdiplus::GpFontFamily* shared = nullptr;
+  if (!RecordStatus(get(&shared))) return false;
+  Gdiplus::GpFontFamily* copy = nullptr;
+  const Gdiplus::Status status = api::GdipCloneFontFamily(shared, &copy);
+  SetHandle(status == Gdiplus::Ok ? copy : nullptr);
+  return RecordStatus(status);
+}
+
+bool GdipFontFamily::CreateGenericSansSerif() {
+  return CopyGeneric(api::GdipGetGenericFontFamilySansSerif.Get());
 }
 
 bool GdipFontFamily::CreateGenericSerif() {
-  Delete();
-  Gdiplus::GpFontFamily* family = nullptr;
-  const bool ok = RecordStatus(api::GdipGetGenericFontFamilySerif(&family));
-  SetHandle(ok ? family : nullptr);
-  return ok;
+  return CopyGeneric(api::GdipGetGenericFontFamilySerif.Get());
 }
 
 bool GdipFontFamily::CreateGenericMonospace() {
-  Delete();
-  Gdiplus::GpFontFamily* family = nullptr;
-  const bool ok = RecordStatus(api::GdipGetGenericFontFamilyMonospace(&family));
-  SetHandle(ok ? family : nullptr);
-  return ok;
+  return CopyGeneric(api::GdipGetGenericFontFamilyMonospace.Get());
 }
 
 bool GdipFontFamily::Clone(GdipFontFamily& target) const {
   Gdiplus::GpFontFamily* copy = nullptr;
   const Gdiplus::Status status = api::GdipCloneFontFamily(family_, &copy);
-  // Cloned first, so that cloning a family into itself copies it before deleting it.
+  // Cloned first, so that cloning a family into itself copies it before deleting it; a failed
+  // copy of a family into itself leaves it as it was.
+  if (status != Gdiplus::Ok && &target == this) return RecordStatus(status);
   target.Delete();
   target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
   return RecordStatus(status);
 }
 
 bool GdipFontFamily::GetFamilyName(std::string* name, LANGID language) const {
+  if (!name) return RecordStatus(Gdiplus::InvalidParameter);
   WCHAR wide[LF_FACESIZE] = {};
   if (!RecordStatus(api::GdipGetFamilyName(family_, wide, language))) return false;
   wide[LF_FACESIZE - 1] = L'\0';
@@ -121,6 +124,7 @@ bool GdipFontFamily::GetFamilyName(std::string* name, LANGID language) const {
 }
 
 bool GdipFontFamily::IsStyleAvailable(INT style, bool* available) const {
+  if (!available) return RecordStatus(Gdiplus::InvalidParameter);
   BOOL value = FALSE;
   if (!RecordStatus(api::GdipIsStyleAvailable(family_, style, &value))) return false;
   *available = value != FALSE;
@@ -218,7 +222,9 @@ bool GdipFont::CreateFromLogfont(const LOGFONTA& logfont) {
 bool GdipFont::Clone(GdipFont& target) const {
   Gdiplus::GpFont* copy = nullptr;
   const Gdiplus::Status status = api::GdipCloneFont(font_, &copy);
-  // Cloned first, so that cloning a font into itself copies it before deleting it.
+  // Cloned first, so that cloning a font into itself copies it before deleting it; a failed copy
+  // of a font into itself leaves it as it was.
+  if (status != Gdiplus::Ok && &target == this) return RecordStatus(status);
   target.Delete();
   target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
   return RecordStatus(status);

@@ -47,6 +47,7 @@ class GdipFontFamily : public GdipObject {
   // --- creation: each deletes the family held before ---
   // Looks the family up by its name in collection. An unknown name leaves the object empty.
   bool CreateFromName(std::string_view name, const GdipFontCollection& collection);
+  // The generic families are GDI+'s own: this object gets a private copy of one.
   bool CreateGenericSansSerif();
   bool CreateGenericSerif();
   bool CreateGenericMonospace();
@@ -65,6 +66,9 @@ class GdipFontFamily : public GdipObject {
   void StoreHandle(void* h) override { family_ = static_cast<Gdiplus::GpFontFamily*>(h); }
 
  private:
+  // Deletes the held family, then holds a private copy of the shared family that get() gives.
+  bool CopyGeneric(Gdiplus::GpStatus(WINGDIPAPI* get)(Gdiplus::GpFontFamily**));
+
   Gdiplus::GpFontFamily* family_ = nullptr;
 };
 

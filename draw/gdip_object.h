@@ -3,7 +3,10 @@
 // pointer in a field of its own native type; SetHandle keeps the two in step through StoreHandle.
 //
 // A wrapper owns its native object: copying is disabled, since two copies would delete one
-// native object twice.
+// native object twice. The clone operations of the classes make their target hold a copy of
+// their own; when the copy fails the target is left empty, like an object whose creation failed,
+// except when the target is the source itself, which then keeps its object. A getter given a
+// null output records InvalidParameter and returns false.
 #include <windows.h>
 #include <gdiplus.h>
 

@@ -22,6 +22,7 @@ bool FitsInt(size_t size) { return size <= 0x7FFFFFFF; }
 // UnknownImageFormat when none does.
 template <typename Accepts>
 bool FindCodec(Accepts accepts, CLSID* encoder) {
+  if (!encoder) return RecordStatus(Gdiplus::InvalidParameter);
   UINT count = 0, size = 0;
   if (!RecordStatus(api::GdipGetImageEncodersSize(&count, &size))) return false;
   // The codec records come first in the buffer, followed by the texts they point to.
@@ -78,20 +79,25 @@ bool GdipImage::LoadFromBytes(std::span<const std::uint8_t> bytes, bool useColor
   return ok;
 }
 
-void GdipImage::HandOver(Gdiplus::GpImage* image, GdipImage& target) const {
+bool GdipImage::HandOver(Gdiplus::Status status, Gdiplus::GpImage* image,
+                         GdipImage& target) const {
+  // A failed copy of an image into itself leaves it as it was.
+  if (status != Gdiplus::Ok && &target == this) return RecordStatus(status);
   // Kept aside first: target may be this image.
   MemoryStream source;
   source.Share(stream_);
   target.Dispose();
-  target.SetHandle(image);
-  if (image) target.stream_.Share(source);
+  if (status == Gdiplus::Ok) {
+    target.SetHandle(image);
+    target.stream_.Share(source);
+  }
+  return RecordStatus(status);
 }
 
 bool GdipImage::Clone(GdipImage& target) const {
   Gdiplus::GpImage* copy = nullptr;
   const Gdiplus::Status status = api::GdipCloneImage(image_, &copy);
-  HandOver(status == Gdiplus::Ok ? copy : nullptr, target);
-  return RecordStatus(status);
+  return HandOver(status, copy, target);
 }
 
 // --- saving ---
@@ -164,6 +170,7 @@ bool GdipImage::GetRawFormat(GUID* format) const {
 }
 
 bool GdipImage::GetBounds(RectF* bounds, Gdiplus::Unit* unit) const {
+  if (!bounds || !unit) return RecordStatus(Gdiplus::InvalidParameter);
   Gdiplus::RectF native;
   Gdiplus::Unit nativeUnit;
   if (!RecordStatus(api::GdipGetImageBounds(image_, &native, &nativeUnit))) return false;
@@ -208,8 +215,7 @@ bool GdipImage::GetThumbnail(UINT width, UINT height, GdipImage& target) const {
   Gdiplus::GpImage* thumbnail = nullptr;
   const Gdiplus::Status status =
       api::GdipGetImageThumbnail(image_, width, height, &thumbnail, nullptr, nullptr);
-  HandOver(status == Gdiplus::Ok ? thumbnail : nullptr, target);
-  return RecordStatus(status);
+  return HandOver(status, thumbnail, target);
 }
 
 // --- frames ---

@@ -118,8 +118,9 @@ class GdipImage : public GdipObject {
   void StoreHandle(void* h) override { image_ = static_cast<Gdiplus::GpImage*>(h); }
 
  private:
-  // Disposes target's image and makes it hold image, reading from this image's stream.
-  void HandOver(Gdiplus::GpImage* image, GdipImage& target) const;
+  // Disposes target's image and, when status is Ok, makes it hold image, reading from this
+  // image's stream; records status. A failure leaves target empty, unless it is this image.
+  bool HandOver(Gdiplus::Status status, Gdiplus::GpImage* image, GdipImage& target) const;
   // The encoder of mimeType, or of the image's own format when it is empty. Recorded.
   bool ChooseEncoder(std::string_view mimeType, CLSID* encoder) const;
 

@@ -46,9 +46,11 @@ bool GdipStringFormat::CreateGenericTypographic() {
 bool GdipStringFormat::Clone(GdipStringFormat& target) const {
   Gdiplus::GpStringFormat* copy = nullptr;
   const Gdiplus::Status status = api::GdipCloneStringFormat(format_, &copy);
-  // Cloned first, so that cloning an object into itself copies the format before deleting it.
+  // Cloned first, so that cloning an object into itself copies the format before deleting it; a
+  // failed copy of a format into itself leaves it as it was.
+  if (status != Gdiplus::Ok && &target == this) return RecordStatus(status);
   target.Delete();
-  target.SetHandle(copy);
+  target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
   return RecordStatus(status);
 }
 
@@ -91,6 +93,7 @@ bool GdipStringFormat::SetHotkeyPrefix(Gdiplus::HotkeyPrefix prefix) {
 }
 
 bool GdipStringFormat::GetHotkeyPrefix(Gdiplus::HotkeyPrefix* prefix) const {
+  if (!prefix) return RecordStatus(Gdiplus::InvalidParameter);
   INT value = 0;
   if (!RecordStatus(api::GdipGetStringFormatHotkeyPrefix(format_, &value))) return false;
   *prefix = static_cast<Gdiplus::HotkeyPrefix>(value);
@@ -113,6 +116,7 @@ bool GdipStringFormat::GetTabStopCount(INT* count) const {
 // Some GDI+ versions copy as many stops as they are asked for, whether the format has that many
 // or not, so the count asked for never exceeds the format's own.
 bool GdipStringFormat::GetTabStops(float* firstTabOffset, std::span<float> tabStops) const {
+  if (!firstTabOffset) return RecordStatus(Gdiplus::InvalidParameter);
   INT available = 0;
   if (!GetTabStopCount(&available)) return false;
   const INT count = tabStops.size() < static_cast<size_t>(available)

@@ -36,20 +36,25 @@ void CopyBack(const PAINTSTRUCT& flat, PaintRecord& record) {
 }  // namespace
 
 bool WindowHook::Hook(HWND window, WNDPROC procedure) {
+  const bool sameWindow = window == window_;
   window_ = window;
   forwarding_ = false;
   if (!procedure) return true;
   forwarding_ = true;
   const auto replaced = reinterpret_cast<WNDPROC>(
       api::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
-  if (!replaced) {
-    SetLastErrorText("设置窗口信息失败(SetWindowLongA()返回值为0)");
-    return false;
+  if (replaced == procedure) {
+    // The window already runs procedure. Hooked by this object before, the procedure it replaced
+    // then is still the one to forward to. Otherwise the procedure before it is unknown, and
+    // taking procedure as its own predecessor would make every forwarded message recurse.
+    if (sameWindow && previousProcedure_ && previousProcedure_ != procedure) return true;
+    previousProcedure_ = nullptr;
+  } else {
+    previousProcedure_ = replaced;
   }
-  // Hooking the same window with the same procedure again must not make the procedure its own
-  // predecessor, or every forwarded message would recurse.
-  if (replaced != procedure || !previousProcedure_) previousProcedure_ = replaced;
-  return true;
+  if (previousProcedure_) return true;
+  SetLastErrorText("设置窗口信息失败(SetWindowLongA()返回值为0)");
+  return false;
 }
 
 LONG_PTR WindowHook::Unhook() {

@@ -39,6 +39,9 @@ class WindowHook {
 
   // Records window and, when procedure is given, installs it as the window's procedure.
   // Without a procedure only the window is recorded (enough for painting and regions).
+  // Hooking the same window again with the same procedure keeps the procedure it replaced the
+  // first time. A failure leaves no previous procedure: neither an invalid window nor a window
+  // that already runs procedure through another hook (whose predecessor is unknown here).
   bool Hook(HWND window, WNDPROC procedure = nullptr);
 
   HDC BeginPaint();

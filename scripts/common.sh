@@ -69,6 +69,24 @@ start_display_and_wine() {
   # Start the prefix's background services now, with their output going nowhere: started by a
   # test instead, they would inherit its output pipe and keep CTest waiting for it to close.
   wine wineboot </dev/null >/dev/null 2>&1
+  hold_desktop
+}
+
+# Wine closes its desktop one second after the last program using it has ended, and a program
+# that starts in that second dies before it runs: CreateProcess fails ("cannot start ..."), or a
+# test ends at once without output. Every test is a program of its own, started about when the
+# previous one has ended, so one program holds the desktop for the whole session (see
+# tests/support/desktop_keeper.cpp); wineserver -k ends it with the session.
+hold_desktop() {
+  local fifo; fifo=$(mktemp -u); mkfifo "$fifo"
+  wine "$BUILD_DIR/tests/desktop_keeper.exe" </dev/null >"$fifo" 2>/dev/null &
+  local answer=""
+  read -r -t 120 answer < "$fifo" || true
+  rm -f "$fifo"
+  if [ "${answer%$'\r'}" != ready ]; then
+    log "the desktop keeper did not start"
+    return 1
+  fi
 }
 
 stop_display_and_wine() {

@@ -62,6 +62,26 @@ inline void ExpectGameFilesUnchanged(const std::string& folder) {
   EXPECT_EQ(testing_support::ReadFileBytes(folder + "Scalability.ini"), kScalability);
 }
 
+// A file held open without sharing, as the running game holds its settings: under Windows and
+// Wine nothing can replace or delete it until the handle is closed.
+class FileLock {
+ public:
+  explicit FileLock(const std::string& path)
+      : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  ~FileLock() { Release(); }
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+  bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
+  void Release() {
+    if (held()) CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
 // Keeps the process's current directory and puts it back at the end.
 class CurrentDirectory {
  public:

@@ -158,33 +158,92 @@ TEST(BackupRestore, BackupFolderDeletedByHandIsRecreatedAndRemovedAgain) {
   EXPECT_EQ(ReadFileBytes(dir.path() + "Engine.ini"), optimized);
 }
 
-// A destination in use cannot be replaced: its saved copy and the backup folder stay, so that a
-// later restore can bring it back.
-TEST(BackupRestore, LockedDestinationKeepsItsBackupCopyForALaterRestore) {
+namespace {
+
+// Optimizes the original files, then restores while the game holds GameUserSettings.ini open:
+// the other two come back, the folder keeps all three copies, and the restore reports failure.
+void OptimizeThenRestoreWhileTheGameHoldsItsSettings(const std::string& folder,
+                                                     const app::Profile& profile) {
+  SeamRecorder recorder;
+  apptest::WriteGameFiles(folder);
+  app::OptimizeAction(folder, profile);
+  const std::string optimized = ReadFileBytes(folder + "GameUserSettings.ini");
+  apptest::FileLock lock(folder + "GameUserSettings.ini");
+  ASSERT_TRUE(lock.held());
+
+  ExpectRestoreUpdate(app::RestoreAction(folder));
+  lock.Release();
+  EXPECT_EQ(recorder.messageTexts(), Texts{kRestoreFailed});
+  EXPECT_TRUE(recorder.shellCalls().empty());
+  EXPECT_EQ(ReadFileBytes(folder + "Engine.ini"), apptest::kEngine);
+  EXPECT_EQ(ReadFileBytes(folder + "Scalability.ini"), apptest::kScalability);
+  EXPECT_EQ(ReadFileBytes(folder + "GameUserSettings.ini"), optimized);
+  EXPECT_TRUE(app::BackupExists(folder));
+  EXPECT_EQ(ReadFileBytes(folder + kBackup + "\\Engine.ini"), apptest::kEngine);
+  EXPECT_EQ(ReadFileBytes(folder + kBackup + "\\GameUserSettings.ini"), apptest::kGameUserSettings);
+  EXPECT_EQ(ReadFileBytes(folder + kBackup + "\\Scalability.ini"), apptest::kScalability);
+}
+
+void ExpectEverythingRestoredSilently(const std::string& folder) {
+  SeamRecorder recorder;
+  ExpectRestoreUpdate(app::RestoreAction(folder));
+  EXPECT_TRUE(recorder.messages().empty());
+  EXPECT_TRUE(recorder.shellCalls().empty());
+  apptest::ExpectGameFilesUnchanged(folder);
+  EXPECT_FALSE(PathExists(folder + kBackup));
+}
+
+}  // namespace
+
+TEST(BackupRestore, RetryAfterAPartialRestoreBringsEverythingBackWithoutAMessage) {
+  TempDir dir;
+  OptimizeThenRestoreWhileTheGameHoldsItsSettings(dir.path(), app::kLowSpecProfile);
+  ExpectEverythingRestoredSilently(dir.path());
+}
+
+// The optimize after a partial restore finds the backup and makes none; the files it overwrites
+// are still saved in the folder, so the next restore gives back the originals of all three.
+TEST(BackupRestore, OptimizeAfterAPartialRestoreLosesNoOriginal) {
+  for (const app::Profile* profile : {&app::kLowSpecProfile, &app::kNormalProfile}) {
+    SCOPED_TRACE(profile == &app::kLowSpecProfile ? "low-spec" : "normal");
+    TempDir dir;
+    OptimizeThenRestoreWhileTheGameHoldsItsSettings(dir.path(), *profile);
+    SeamRecorder recorder;
+    app::OptimizeAction(dir.path(), *profile);
+    EXPECT_TRUE(recorder.messages().empty());
+    EXPECT_NE(ReadFileBytes(dir.path() + "Engine.ini"), apptest::kEngine);
+    EXPECT_NE(ReadFileBytes(dir.path() + "Scalability.ini"), apptest::kScalability);
+    ExpectEverythingRestoredSilently(dir.path());
+  }
+}
+
+// A copy missing since the backup still makes the restore fail, but holds nothing back: once the
+// locked file is free, the retry brings back what was saved and removes the folder.
+TEST(BackupRestore, CopyMissingSinceTheBackupFailsTheRestoreButKeepsNothing) {
   SeamRecorder recorder;
   TempDir dir;
   apptest::WriteGameFiles(dir.path());
-  app::OptimizeAction(dir.path(), app::kLowSpecProfile);
-  HANDLE lock = CreateFileA((dir.path() + "Engine.ini").c_str(), GENERIC_READ, 0, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  DeleteFileA((dir.path() + "GameUserSettings.ini").c_str());
+  app::OptimizeAction(dir.path(), app::kNormalProfile);
+  const std::string settings = ReadFileBytes(dir.path() + "GameUserSettings.ini");
+  apptest::FileLock lock(dir.path() + "Engine.ini");
+  ASSERT_TRUE(lock.held());
 
-  ExpectRestoreUpdate(app::RestoreAction(dir.path()));
-  CloseHandle(lock);
-  EXPECT_EQ(recorder.messageTexts(), Texts{kRestoreFailed});
-  EXPECT_TRUE(recorder.shellCalls().empty());
-  EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\Engine.ini"), apptest::kEngine);
-  EXPECT_FALSE(PathExists(dir.path() + kBackup + "\\Scalability.ini"));
-  EXPECT_EQ(ReadFileBytes(dir.path() + "Scalability.ini"), apptest::kScalability);
-  EXPECT_TRUE(app::BackupExists(dir.path()));
-
-  // The copies restored the first time are missing now, which counts as a failed move back.
   recorder.clear();
-  app::RestoreAction(dir.path());
+  ExpectRestoreUpdate(app::RestoreAction(dir.path()));
+  lock.Release();
+  EXPECT_EQ(recorder.messageTexts(), Texts{kRestoreFailed});
+  EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\Engine.ini"), apptest::kEngine);
+  EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\Scalability.ini"), apptest::kScalability);
+
+  recorder.clear();
+  ExpectRestoreUpdate(app::RestoreAction(dir.path()));
   EXPECT_EQ(recorder.messageTexts(), Texts{kRestoreFailed});
   EXPECT_TRUE(recorder.shellCalls().empty());
-  apptest::ExpectGameFilesUnchanged(dir.path());
   EXPECT_FALSE(PathExists(dir.path() + kBackup));
+  EXPECT_EQ(ReadFileBytes(dir.path() + "Engine.ini"), apptest::kEngine);
+  EXPECT_EQ(ReadFileBytes(dir.path() + "Scalability.ini"), apptest::kScalability);
+  EXPECT_EQ(ReadFileBytes(dir.path() + "GameUserSettings.ini"), settings);
 }
 
 TEST(BackupRestore, FolderWithoutTrailingBackslashGluesNamesToItsLastFolder) {

@@ -19,6 +19,17 @@ TEST(ConfigFolder, IsTheRoamingFolderWithTheUnresolvedGameSubPath) {
   EXPECT_NE(folder.find("\\AppData\\Roaming\\..\\Local\\"), std::string::npos);
 }
 
+// A drive root already ends in its backslash; a failed query leaves the relative text alone; a
+// folder name ending in "乗" (81 5C) ends in a byte 0x5C but still needs its backslash.
+TEST(ConfigFolder, JoinsTheSubPathWithExactlyOneBackslash) {
+  const std::string sub = "..\\Local\\TslGame\\Saved\\Config\\WindowsNoEditor\\";
+  EXPECT_EQ(app::JoinConfigFolder("D:\\"), "D:\\" + sub);
+  EXPECT_EQ(app::JoinConfigFolder(""), sub);
+  EXPECT_EQ(app::JoinConfigFolder("C:\\Users\\A\\AppData\\Roaming"),
+            "C:\\Users\\A\\AppData\\Roaming\\" + sub);
+  EXPECT_EQ(app::JoinConfigFolder("E:\\游戏\x81\x5C"), "E:\\游戏\x81\x5C\\" + sub);
+}
+
 // "乗" is 81 5C in code page 936: a second byte that looks like a backslash is no separator.
 TEST(PathChecks, DoubleByteCharactersAreNotMistakenForSeparators) {
   EXPECT_TRUE(app::EndsWithBackslash("C:\\x\\"));
@@ -133,26 +144,25 @@ TEST(RemoveFolderTree, RefusesDriveRoots) {
   EXPECT_TRUE(PathExists(target.path() + "keep.ini"));
 }
 
-TEST(MoveBack, MovesOrCopiesOverAndFailsWhenTheDestinationCannotBeReplaced) {
+// The restore copies its saved files back and deletes them only with the backup folder.
+TEST(CopyFileOverwrite, KeepsTheSourceAndFailsWhenTheDestinationIsInUse) {
   TempDir dir;
   const std::string from = dir.path() + "from.ini", to = dir.path() + "to.ini";
   WriteFileBytes(from, "1");
-  EXPECT_TRUE(app::MoveBack(from, to));
-  EXPECT_FALSE(PathExists(from));
-  EXPECT_EQ(ReadFileBytes(to), "1");
-
+  EXPECT_TRUE(app::CopyFileOverwrite(from, to));
   WriteFileBytes(from, "2");
-  EXPECT_TRUE(app::MoveBack(from, to));
-  EXPECT_FALSE(PathExists(from));
+  EXPECT_TRUE(app::CopyFileOverwrite(from, to));
+  EXPECT_EQ(ReadFileBytes(from), "2");
   EXPECT_EQ(ReadFileBytes(to), "2");
 
-  EXPECT_FALSE(app::MoveBack(from, to));
-
   WriteFileBytes(from, "3");
-  HANDLE lock = CreateFileA(to.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-  EXPECT_FALSE(app::MoveBack(from, to));
-  CloseHandle(lock);
+  apptest::FileLock lock(to);
+  ASSERT_TRUE(lock.held());
+  EXPECT_FALSE(app::CopyFileOverwrite(from, to));
+  lock.Release();
   EXPECT_EQ(ReadFileBytes(from), "3");
+  EXPECT_EQ(ReadFileBytes(to), "2");
+
+  EXPECT_FALSE(app::CopyFileOverwrite(dir.path() + "missing.ini", to));
   EXPECT_EQ(ReadFileBytes(to), "2");
 }

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "draw/api.h"
 #include "draw/gdiplus_startup.h"
@@ -115,6 +117,97 @@ TEST(ExternalFunctionDeathTest, MissingLibraryOrExportEndsWithTheRunTimeError) {
   EXPECT_EXIT(
       BindInChild("Kernel32.dll", "#notanumber"),
       testing::ExitedWithCode(-1), "中的输出命令“#notanumber”\\]");
+}
+
+// --- one report, whatever arrives while it is open ---
+
+// In the child process of the death test: a shown window that paints, and handles mouse moves,
+// through a table entry whose library is missing.
+draw::ExternalFunction<decltype(::BeginPaint)>* g_missingBeginPaint = nullptr;
+HWND g_paintingWindow = nullptr;
+int g_reports = 0;
+
+LRESULT CALLBACK PaintsThroughTheTable(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT || message == WM_MOUSEMOVE) {
+    PAINTSTRUCT paint;
+    (*g_missingBeginPaint)(hwnd, &paint);
+    EndPaint(hwnd, &paint);
+    return 0;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// The message box seam: records the report, then does what the box's own message loop would do
+// meanwhile (deliver the window's paint and a mouse move), then calls the failing function again.
+int WINAPI ReportThatReenters(HWND, LPCSTR text, LPCSTR, UINT) {
+  fprintf(stderr, "[report %d: %s]", ++g_reports, text);
+  if (g_reports > 1) return IDOK;
+  InvalidateRect(g_paintingWindow, nullptr, TRUE);
+  PostMessageA(g_paintingWindow, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  RedrawWindow(g_paintingWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  fprintf(stderr, "[delivered]");
+  PAINTSTRUCT paint;
+  (*g_missingBeginPaint)(g_paintingWindow, &paint);
+  fprintf(stderr, "[returned]");
+  return IDOK;
+}
+
+void PaintWithAMissingFunction() {
+  static draw::ExternalFunction<decltype(::BeginPaint)> missing{"cy_missing_user32.dll",
+                                                                "BeginPaint"};
+  g_missingBeginPaint = &missing;
+  runtime::Seams().messageBox = ReportThatReenters;
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = PaintsThroughTheTable;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "CyPaintsThroughTheTable";
+  RegisterClassA(&windowClass);
+  g_paintingWindow = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0,
+                                     0, 60, 40, nullptr, nullptr, windowClass.hInstance, nullptr);
+  UpdateWindow(g_paintingWindow);
+  fprintf(stderr, "[not painted]");
+}
+
+// Matches the child's stderr when each part occurs there as often as given.
+class Occurrences : public testing::MatcherInterface<const std::string&> {
+ public:
+  explicit Occurrences(std::vector<std::pair<std::string, int>> expected)
+      : expected_(std::move(expected)) {}
+  bool MatchAndExplain(const std::string& text,
+                       testing::MatchResultListener* listener) const override {
+    for (const auto& [part, times] : expected_) {
+      int count = 0;
+      for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+      if (count != times) {
+        *listener << "\"" << part << "\" occurs " << count << " time(s)";
+        return false;
+      }
+    }
+    return true;
+  }
+  void DescribeTo(std::ostream* out) const override {
+    for (const auto& [part, times] : expected_) *out << "\"" << part << "\" " << times << "x; ";
+  }
+
+ private:
+  std::vector<std::pair<std::string, int>> expected_;
+};
+
+TEST(ExternalFunctionDeathTest, OneReportWhateverArrivesWhileItIsOpen) {
+  // The paint and the mouse move that the open report delivers run none of the window's code;
+  // the failing function called again shows no second report and ends the process with -1.
+  EXPECT_EXIT(PaintWithAMissingFunction(), testing::ExitedWithCode(-1),
+              testing::MakeMatcher(new Occurrences({
+                  {"[report 1: 运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件"
+                   "“cy_missing_user32.dll”中的输出命令“BeginPaint”][delivered]",
+                   1},
+                  {"[report", 1},
+                  {"[returned]", 0},
+                  {"[not painted]", 0},
+              })));
 }
 
 }  // namespace

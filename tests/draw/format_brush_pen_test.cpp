@@ -143,16 +143,18 @@ TEST(GdipBrushFamily, SolidColourTypeAndCloneIntoTheRightKindOnly) {
   ASSERT_TRUE(same.GetColor(&colour));
   EXPECT_EQ(colour, 0x01020304u);
 
-  // A linear brush object cannot hold a solid fill: refused, its own brush kept.
+  // A linear brush object cannot hold a solid fill: refused, and like any failed clone it leaves
+  // the target empty.
   draw::GdipLinearBrush linear;
   ASSERT_TRUE(linear.CreateFromRect({0, 0, 10, 10}, 0xFF000000, 0xFFFFFFFF,
                                     Gdiplus::LinearGradientModeHorizontal));
-  void* kept = linear.GetHandle();
   EXPECT_FALSE(solid.Clone(linear));
   EXPECT_EQ(draw::LastStatus(), Gdiplus::InvalidParameter);
-  EXPECT_EQ(linear.GetHandle(), kept);
+  EXPECT_EQ(linear.GetHandle(), nullptr);
 
   // The plain base holds any kind.
+  ASSERT_TRUE(linear.CreateFromRect({0, 0, 10, 10}, 0xFF000000, 0xFFFFFFFF,
+                                    Gdiplus::LinearGradientModeHorizontal));
   draw::GdipBrush any;
   ASSERT_TRUE(linear.Clone(any));
   ASSERT_TRUE(any.GetType(&type));

@@ -2,6 +2,8 @@
 // objects are followed at the table of external functions, where every creation and deletion
 // of the wrappers passes: the creations' results go into a set of live objects, the deletions
 // take them out again, and a deletion of an object that is not live counts as a double free.
+// The generic font families and string formats that GDI+ hands out are shared, not created: a
+// deletion of one of them counts as a double free too.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,10 +11,12 @@
 #include <vector>
 
 #include "draw/api.h"
+#include "draw/api_wrappers.h"
 #include "draw/brushes.h"
 #include "draw/font.h"
 #include "draw/image.h"
 #include "draw/pen.h"
+#include "draw/string_format.h"
 #include "draw/surface.h"
 #include "draw/window_hook.h"
 #include "tests/draw/draw_test_support.h"
@@ -21,16 +25,23 @@ namespace {
 
 using Gdiplus::GpStatus;
 
-std::map<void*, std::string> g_live;
+// A multimap: GDI+ may hand out one object more than once, counting references (Wine's clone
+// of an installed font family is the family itself).
+std::multimap<void*, std::string> g_live;
 std::vector<std::string> g_events;
 int g_badDeletes = 0;
+int g_sharedHandedOut = 0;
 
 void Created(GpStatus status, void* object, const char* kind) {
-  if (status == Gdiplus::Ok && object) g_live[object] = kind;
+  if (status == Gdiplus::Ok && object) g_live.emplace(object, kind);
 }
 
 void Deleting(void* object, const char* kind) {
-  if (!g_live.erase(object)) ++g_badDeletes;
+  const auto live = g_live.find(object);
+  if (live == g_live.end())
+    ++g_badDeletes;
+  else
+    g_live.erase(live);
   g_events.push_back(kind);
 }
 
@@ -51,6 +62,14 @@ decltype(draw::api::GdipDeleteGraphics)::Pointer realDeleteGraphics;
 decltype(draw::api::GlobalAlloc)::Pointer realGlobalAlloc;
 decltype(draw::api::GlobalFree)::Pointer realGlobalFree;
 decltype(draw::api::CreateStreamOnHGlobal)::Pointer realCreateStream;
+decltype(draw::api::GdipGetGenericFontFamilySansSerif)::Pointer realGenericSansSerif;
+decltype(draw::api::GdipGetGenericFontFamilySerif)::Pointer realGenericSerif;
+decltype(draw::api::GdipGetGenericFontFamilyMonospace)::Pointer realGenericMonospace;
+decltype(draw::api::GdipCloneFontFamily)::Pointer realCloneFamily;
+decltype(draw::api::GdipStringFormatGetGenericDefault)::Pointer realGenericDefault;
+decltype(draw::api::GdipStringFormatGetGenericTypographic)::Pointer realGenericTypographic;
+decltype(draw::api::GdipCloneStringFormat)::Pointer realCloneFormat;
+decltype(draw::api::GdipDeleteStringFormat)::Pointer realDeleteFormat;
 std::vector<IStream*> g_streams;
 
 GpStatus WINGDIPAPI CreateSolidFill(Gdiplus::ARGB colour, Gdiplus::GpSolidFill** out) {
@@ -137,6 +156,53 @@ HRESULT WINAPI CreateStream(HGLOBAL block, BOOL deleteOnRelease, IStream** out) 
   return hr;
 }
 
+// The generic objects are counted, not taken as live.
+GpStatus Shared(GpStatus status) {
+  if (status == Gdiplus::Ok) ++g_sharedHandedOut;
+  return status;
+}
+// The test bench may have none of the fonts GDI+ takes the generic families from; then a family
+// of an installed font, which the test owns, is handed out in their place, shared in the same way.
+Gdiplus::GpFontFamily* g_standIn = nullptr;
+GpStatus HandOutFamily(decltype(realGenericSansSerif) real, Gdiplus::GpFontFamily** out) {
+  GpStatus s = real(out);
+  if (s == Gdiplus::FontFamilyNotFound && g_standIn) {
+    *out = g_standIn;
+    s = Gdiplus::Ok;
+  }
+  return Shared(s);
+}
+GpStatus WINGDIPAPI GenericSansSerif(Gdiplus::GpFontFamily** out) {
+  return HandOutFamily(realGenericSansSerif, out);
+}
+GpStatus WINGDIPAPI GenericSerif(Gdiplus::GpFontFamily** out) {
+  return HandOutFamily(realGenericSerif, out);
+}
+GpStatus WINGDIPAPI GenericMonospace(Gdiplus::GpFontFamily** out) {
+  return HandOutFamily(realGenericMonospace, out);
+}
+GpStatus WINGDIPAPI GenericDefault(Gdiplus::GpStringFormat** out) {
+  return Shared(realGenericDefault(out));
+}
+GpStatus WINGDIPAPI GenericTypographic(Gdiplus::GpStringFormat** out) {
+  return Shared(realGenericTypographic(out));
+}
+GpStatus WINGDIPAPI CloneFamily(Gdiplus::GpFontFamily* family, Gdiplus::GpFontFamily** out) {
+  GpStatus s = realCloneFamily(family, out);
+  Created(s, *out, "family");
+  return s;
+}
+GpStatus WINGDIPAPI CloneFormat(const Gdiplus::GpStringFormat* format,
+                                Gdiplus::GpStringFormat** out) {
+  GpStatus s = realCloneFormat(format, out);
+  Created(s, *out, "format");
+  return s;
+}
+GpStatus WINGDIPAPI DeleteFormat(Gdiplus::GpStringFormat* format) {
+  Deleting(format, "format");
+  return realDeleteFormat(format);
+}
+
 class Watchers {
  public:
   Watchers() {
@@ -144,6 +210,7 @@ class Watchers {
     g_events.clear();
     g_streams.clear();
     g_badDeletes = 0;
+    g_sharedHandedOut = 0;
     realCreateSolidFill = draw::api::GdipCreateSolidFill.Replace(CreateSolidFill);
     realCreateLineBrush = draw::api::GdipCreateLineBrushFromRect.Replace(CreateLineBrush);
     realDeleteBrush = draw::api::GdipDeleteBrush.Replace(DeleteBrush);
@@ -160,6 +227,15 @@ class Watchers {
     realGlobalAlloc = draw::api::GlobalAlloc.Replace(WatchGlobalAlloc);
     realGlobalFree = draw::api::GlobalFree.Replace(WatchGlobalFree);
     realCreateStream = draw::api::CreateStreamOnHGlobal.Replace(CreateStream);
+    realGenericSansSerif = draw::api::GdipGetGenericFontFamilySansSerif.Replace(GenericSansSerif);
+    realGenericSerif = draw::api::GdipGetGenericFontFamilySerif.Replace(GenericSerif);
+    realGenericMonospace = draw::api::GdipGetGenericFontFamilyMonospace.Replace(GenericMonospace);
+    realCloneFamily = draw::api::GdipCloneFontFamily.Replace(CloneFamily);
+    realGenericDefault = draw::api::GdipStringFormatGetGenericDefault.Replace(GenericDefault);
+    realGenericTypographic =
+        draw::api::GdipStringFormatGetGenericTypographic.Replace(GenericTypographic);
+    realCloneFormat = draw::api::GdipCloneStringFormat.Replace(CloneFormat);
+    realDeleteFormat = draw::api::GdipDeleteStringFormat.Replace(DeleteFormat);
   }
   ~Watchers() {
     draw::api::GdipCreateSolidFill.Replace(realCreateSolidFill);
@@ -178,6 +254,14 @@ class Watchers {
     draw::api::GlobalAlloc.Replace(realGlobalAlloc);
     draw::api::GlobalFree.Replace(realGlobalFree);
     draw::api::CreateStreamOnHGlobal.Replace(realCreateStream);
+    draw::api::GdipGetGenericFontFamilySansSerif.Replace(realGenericSansSerif);
+    draw::api::GdipGetGenericFontFamilySerif.Replace(realGenericSerif);
+    draw::api::GdipGetGenericFontFamilyMonospace.Replace(realGenericMonospace);
+    draw::api::GdipCloneFontFamily.Replace(realCloneFamily);
+    draw::api::GdipStringFormatGetGenericDefault.Replace(realGenericDefault);
+    draw::api::GdipStringFormatGetGenericTypographic.Replace(realGenericTypographic);
+    draw::api::GdipCloneStringFormat.Replace(realCloneFormat);
+    draw::api::GdipDeleteStringFormat.Replace(realDeleteFormat);
   }
   Watchers(const Watchers&) = delete;
   Watchers& operator=(const Watchers&) = delete;
@@ -255,6 +339,34 @@ TEST(Ownership, SetHandleNeverDeletesAndAnImageIsDisposedBeforeItsMemoryIsFreed)
   EXPECT_EQ(g_badDeletes, 0);
   EXPECT_TRUE(g_live.empty()) << "still live: " << LiveObjects();
   for (IStream* stream : g_streams) stream->Release();
+}
+
+TEST(Ownership, GenericFamiliesAndFormatsAreSharedEachObjectDeletesOnlyItsCopy) {
+  ASSERT_EQ(draw::api::GdipCreateFontFamilyFromName(L"宋体", nullptr, &g_standIn), Gdiplus::Ok);
+  {
+    Watchers watchers;
+    {
+      draw::GdipFontFamily sansSerif, serif, monospace;
+      draw::GdipStringFormat standard, typographic;
+      for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(sansSerif.CreateGenericSansSerif());
+        EXPECT_TRUE(serif.CreateGenericSerif());
+        EXPECT_TRUE(monospace.CreateGenericMonospace());
+        EXPECT_TRUE(standard.CreateGenericDefault());
+        EXPECT_TRUE(typographic.CreateGenericTypographic());
+      }
+      // Each object holds a copy of its own, and a font can be made from the copy.
+      EXPECT_EQ(g_live.size(), 5u) << LiveObjects();
+      draw::GdipFont font;
+      EXPECT_TRUE(font.CreateFromFamily(sansSerif, 12.0f, 0, Gdiplus::UnitPixel));
+    }
+    EXPECT_EQ(g_sharedHandedOut, 10);
+    // No generic object was deleted: every deletion matched a copy.
+    EXPECT_EQ(g_badDeletes, 0);
+    EXPECT_TRUE(g_live.empty()) << "still live: " << LiveObjects();
+  }
+  draw::api::GdipDeleteFontFamily(g_standIn);
+  g_standIn = nullptr;
 }
 
 TEST(Ownership, RepeatedCyclesLeaveTheGdiObjectCountUnchanged) {

@@ -86,6 +86,43 @@ TEST(WindowHook, InstalledProcedureSeesMessagesFirstAndForwardsToThePreviousOne)
   g_hook = nullptr;
 }
 
+TEST(WindowHook, AWindowThatAlreadyRunsTheProcedureIsNotMadeItsOwnPredecessor) {
+  TestWindow window;
+  draw::WindowHook first;
+  ASSERT_TRUE(first.Hook(window.hwnd(), Replacement));
+  // A second hook object meets a window that already runs Replacement: the procedure before it
+  // is unknown to this object, so it refuses, instead of taking Replacement as its predecessor.
+  draw::WindowHook second;
+  draw::SetLastErrorText("旧的文字");
+  EXPECT_FALSE(second.Hook(window.hwnd(), Replacement));
+  EXPECT_EQ(draw::LastErrorText(), kHookMessage);
+  EXPECT_EQ(second.GetPreviousProcedure(), nullptr);
+  EXPECT_EQ(CurrentProcedure(window.hwnd()), Replacement);
+  // Forwarding through it ends at once instead of recursing until the stack runs out.
+  g_hook = &second;
+  EXPECT_EQ(SendMessageA(window.hwnd(), WM_USER + 1, 0, 0), 0);
+  // The first hook still forwards to the class's procedure.
+  g_hook = &first;
+  EXPECT_EQ(SendMessageA(window.hwnd(), WM_USER + 1, 0, 0), 42);
+  EXPECT_EQ(first.Unhook(), reinterpret_cast<LONG_PTR>(Replacement));
+  g_hook = nullptr;
+  draw::ReleaseLastErrorText();
+}
+
+TEST(WindowHook, AFailedHookForgetsThePreviousProcedureOfAnEarlierOne) {
+  TestWindow window;
+  draw::WindowHook hook;
+  ASSERT_TRUE(hook.Hook(window.hwnd(), Replacement));
+  ASSERT_EQ(hook.GetPreviousProcedure(), TestWindow::ClassProcedure());
+  hook.Unhook();
+  EXPECT_FALSE(hook.Hook(reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7654)), Replacement));
+  EXPECT_EQ(hook.GetPreviousProcedure(), nullptr);
+  EXPECT_TRUE(hook.IsForwarding());
+  // Nothing is forwarded to the procedure of the window hooked before.
+  EXPECT_EQ(hook.CallPrevious(window.hwnd(), WM_USER + 1, 0, 0), 0);
+  draw::ReleaseLastErrorText();
+}
+
 TEST(WindowHook, PaintBracketFillsTheRecordAndValidatesTheUpdateRegion) {
   TestWindow window(120, 80);
   ShowWindow(window.hwnd(), SW_SHOWNOACTIVATE);

@@ -1,5 +1,7 @@
 #include "tests/e2e/running_program.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -48,15 +50,14 @@ BOOL CALLBACK FindInfoMessage(HWND window, LPARAM param) {
 
 }  // namespace
 
-RunningProgram::RunningProgram() {
+RunningProgram::RunningProgram(const std::string& program) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  std::string command = ProgramPath();
-  command.insert(command.begin(), '"');
-  command.push_back('"');
+  std::string command = '"' + program + '"';
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process_))
-    throw std::runtime_error("cannot start " + command);
+    throw std::runtime_error("cannot start " + command + " (error " +
+                             std::to_string(GetLastError()) + ")");
   WaitForInputIdle(process_.hProcess, 10000);
   for (int i = 0; i < 200 && !window_; ++i) {
     FindState state{process_.dwProcessId, nullptr};
@@ -67,9 +68,11 @@ RunningProgram::RunningProgram() {
 }
 
 RunningProgram::~RunningProgram() {
+  // The process is gone before the test ends: the next test must not start beside it.
   if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
     TerminateProcess(process_.hProcess, 1);
-    WaitForSingleObject(process_.hProcess, 5000);
+    if (WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0)
+      ADD_FAILURE() << "the program did not end within 30 s of being terminated";
   }
   CloseHandle(process_.hThread);
   CloseHandle(process_.hProcess);
@@ -84,7 +87,9 @@ bool RunningProgram::AnswerInfoMessage() {
   EnumWindows(FindInfoMessage, reinterpret_cast<LPARAM>(&state));
   if (!state.found) return false;
   PostMessageA(state.found, WM_COMMAND, IDOK, 0);
-  ++messagesAnswered_;
+  // Window handles carry a generation count, so a new box never has the handle of the last one.
+  if (state.found != lastAnswered_) ++messagesAnswered_;
+  lastAnswered_ = state.found;
   return true;
 }
 

@@ -7,14 +7,20 @@
 
 namespace e2e {
 
+// The executable's path as Windows sees it under Wine.
+std::string ProgramPath();
+
 class RunningProgram {
  public:
-  RunningProgram();  // starts the executable and waits for its main window
-  ~RunningProgram();  // ends the process if it is still running
+  // Starts the executable (the built program unless another copy is named) and waits for its
+  // main window.
+  explicit RunningProgram(const std::string& program = ProgramPath());
+  ~RunningProgram();  // ends the process if it is still running, and waits until it has
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;
 
   HWND window() const { return window_; }
+  DWORD processId() const { return process_.dwProcessId; }
   HWND Button(const char* caption) const;
   // Clicks a button without waiting for its action, answers any info message the program shows
   // meanwhile, and returns once the program is idle again.
@@ -28,9 +34,7 @@ class RunningProgram {
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
   int messagesAnswered_ = 0;
+  HWND lastAnswered_ = nullptr;  // a box that is still closing is answered again, not counted again
 };
-
-// The executable's path as Windows sees it under Wine.
-std::string ProgramPath();
 
 }  // namespace e2e
