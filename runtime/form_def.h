@@ -28,15 +28,16 @@ struct PictureData {
   std::size_t size = 0;
 };
 
+// Written with designated initializers: a row names what differs from these defaults.
 struct ComponentDef {
   Kind kind;
   std::uint32_t id;
   const char* name;
-  int left, top, width, height;
-  bool visible;      // menu entries: false means hidden
-  bool disabled;
-  bool tabStop;
-  const char* text;  // caption, content or menu text ("-" is a separator)
+  int left = 0, top = 0, width = 0, height = 0;
+  bool visible = true;  // menu entries: false means hidden
+  bool disabled = false;
+  bool tabStop = false;
+  const char* text = nullptr;  // caption, content or menu text ("-" is a separator)
   const FontDef* font = nullptr;  // null: the default GUI font
   const PictureData* picture = nullptr;
   bool wordWrap = false;  // transparent labels
