@@ -30,6 +30,7 @@
   ::draw::ExternalFunction<decltype(::Gdiplus::DllExports::name)> name{"gdiplus.dll", #name};
 
 // Functions of the window skin, the hook and the core of the drawing classes.
+// clang-format off
 #define DRAW_API_BASE(WIN32, GDIPLUS) \
   /* user32 */ \
   WIN32(GetDC, "User32.dll") \
@@ -111,6 +112,7 @@
   GDIPLUS(GdipDrawRectangle) \
   GDIPLUS(GdipDrawImageRect) \
   GDIPLUS(GdipDrawString)
+// clang-format on
 
 namespace draw::api {
 

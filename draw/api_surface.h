@@ -5,6 +5,7 @@
 // After api.h, which brings windows.h.
 #include <commctrl.h>
 
+// clang-format off
 #define DRAW_API_SURFACE(WIN32, GDIPLUS) \
   /* user32 */ \
   WIN32(DrawTextExA, "User32.dll") \
@@ -186,6 +187,7 @@
   GDIPLUS(GdipBeginContainer2) \
   GDIPLUS(GdipEndContainer) \
   GDIPLUS(GdipComment)
+// clang-format on
 
 namespace draw::api {
 

@@ -4,6 +4,7 @@
 // brushes, pens, fonts, images and their matrices.
 #include "draw/api.h"
 
+// clang-format off
 #define DRAW_API_WRAPPERS(WIN32, GDIPLUS) \
   /* gdi32: the stock GUI font and its LOGFONT */ \
   WIN32(GetStockObject, "Gdi32.dll") \
@@ -173,6 +174,7 @@
   GDIPLUS(GdipGetImagePaletteSize) \
   GDIPLUS(GdipGetImagePalette) \
   GDIPLUS(GdipSetImagePalette)
+// clang-format on
 
 namespace draw::api {
 
