@@ -107,7 +107,10 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, def.font->face));
 
   const char* windowClass = nullptr;
-  DWORD style = WS_CHILD | (def.disabled ? WS_DISABLED : 0) | (def.tabStop ? WS_TABSTOP : 0);
+  // Each child window is clipped by the siblings stacked above it, so that a component that
+  // repaints beneath the raised picture box cannot draw over it.
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (def.disabled ? WS_DISABLED : 0) |
+                (def.tabStop ? WS_TABSTOP : 0);
   switch (def.kind) {
     case Kind::Button:
       windowClass = "BUTTON";

@@ -17,8 +17,8 @@ namespace runtime {
 class Form {
  public:
   // Builds the window, still hidden and centred on the screen, then its components in table order
-  // (stacked first on top), and shows the components whose visible flag is set. Null when the
-  // window cannot be created.
+  // (stacked first on top, each clipped by those above it), and shows the components whose
+  // visible flag is set. Null when the window cannot be created.
   static std::unique_ptr<Form> Create(const FormDef& definition);
   ~Form();
   Form(const Form&) = delete;
