@@ -208,7 +208,17 @@ void Form::SetDisabled(std::uint32_t id, bool disabled) {
   Component* c = Find(id);
   if (!c) return;
   c->disabled = disabled;
-  if (c->window) ::EnableWindow(c->window, !disabled);
+  if (!c->window) return;
+  if (disabled && ::GetFocus() == c->window) MoveFocusOnFrom(c->window);
+  ::EnableWindow(c->window, !disabled);
+}
+
+// A disabled control loses the keyboard focus, after which no key reaches the window as a key
+// press. As a dialog does, the focus goes to the next tab stop first, or to the window itself when
+// there is none, so that Tab and Esc keep working.
+void Form::MoveFocusOnFrom(HWND control) {
+  HWND next = ::GetNextDlgTabItem(window_, control, FALSE);
+  ::SetFocus(next && next != control ? next : window_);
 }
 
 bool Form::Checked(std::uint32_t id) const {
