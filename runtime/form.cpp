@@ -98,7 +98,10 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, def.font->face));
 
   const char* windowClass = nullptr;
-  DWORD style = WS_CHILD | (def.disabled ? WS_DISABLED : 0) | (def.tabStop ? WS_TABSTOP : 0);
+  // Each child window is clipped by the siblings stacked above it, so that a component that
+  // repaints beneath the raised picture box cannot draw over it.
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (def.disabled ? WS_DISABLED : 0) |
+                (def.tabStop ? WS_TABSTOP : 0);
   switch (def.kind) {
     case Kind::Button:
       windowClass = "BUTTON";
@@ -196,7 +199,17 @@ void Form::SetDisabled(std::uint32_t id, bool disabled) {
   Component* c = Find(id);
   if (!c) return;
   c->disabled = disabled;
-  if (c->window) ::EnableWindow(c->window, !disabled);
+  if (!c->window) return;
+  if (disabled && ::GetFocus() == c->window) MoveFocusOnFrom(c->window);
+  ::EnableWindow(c->window, !disabled);
+}
+
+// A disabled control loses the keyboard focus, after which no key reaches the window as a key
+// press. As a dialog does, the focus goes to the next tab stop first, or to the window itself when
+// there is none, so that Tab and Esc keep working.
+void Form::MoveFocusOnFrom(HWND control) {
+  HWND next = ::GetNextDlgTabItem(window_, control, FALSE);
+  ::SetFocus(next && next != control ? next : window_);
 }
 
 bool Form::Checked(std::uint32_t id) const {

@@ -18,8 +18,8 @@ namespace runtime {
 class Form final : public ComponentDirectory {
  public:
   // Builds the window, still hidden and centred on the screen, then its components in table order
-  // (stacked first on top), and shows the components whose visible flag is set. Null when the
-  // window cannot be created.
+  // (stacked first on top, each clipped by those above it), and shows the components whose
+  // visible flag is set. Null when the window cannot be created.
   static std::unique_ptr<Form> Create(const FormDef& definition);
   ~Form();
   Form(const Form&) = delete;
@@ -42,6 +42,7 @@ class Form final : public ComponentDirectory {
   // Sets it; a transparent label is repainted at once over what lies beneath it.
   void SetText(std::uint32_t id, const std::string& text);
   bool Disabled(std::uint32_t id) const;
+  // Disabling the control that has the focus first moves the focus to the next tab stop.
   void SetDisabled(std::uint32_t id, bool disabled);
   bool Checked(std::uint32_t id) const;  // menu items
   void SetChecked(std::uint32_t id, bool checked);
@@ -90,6 +91,7 @@ class Form final : public ComponentDirectory {
   void PaintLabel(HDC dc, const Component& label) const;
   void RepaintLabel(const Component& label);
   void OnCommand(WPARAM wParam, LPARAM lParam);
+  void MoveFocusOnFrom(HWND control);
 
   const FormDef& definition_;
   HWND window_ = nullptr;

@@ -14,7 +14,9 @@ bool PreTranslateMessage(const Form& form, const MSG& message) {
   }
   if (message.wParam == VK_TAB) {
     const bool backwards = ::GetKeyState(VK_SHIFT) < 0;
-    HWND next = ::GetNextDlgTabItem(window, ::GetFocus(), backwards);
+    // With the focus on the window itself the search starts from the ends of the tab order.
+    HWND focus = ::GetFocus();
+    HWND next = ::GetNextDlgTabItem(window, ::IsChild(window, focus) ? focus : nullptr, backwards);
     if (next) ::SetFocus(next);
     return true;
   }

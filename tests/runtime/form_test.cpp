@@ -254,6 +254,30 @@ TEST_F(FormTest, EscClosesAndTabMovesAmongTabStops) {
   EXPECT_FALSE(IsWindow(form->window()) && form->window());
 }
 
+// A control disabled under the focus hands it on to the next tab stop, or to the window when no
+// tab stop is left, so that keys still reach the form.
+TEST_F(FormTest, DisablingTheFocusedControlMovesTheFocusOn) {
+  ShowWindow(form->window(), SW_SHOW);
+  SetForegroundWindow(form->window());
+  HWND button = form->ComponentWindow(kButton);
+  HWND edit = form->ComponentWindow(kEdit);
+  HWND button2 = form->ComponentWindow(kButton2);
+  SetFocus(edit);
+  form->SetDisabled(kButton, true);  // not the focus: the focus stays
+  EXPECT_EQ(GetFocus(), edit);
+  form->SetDisabled(kButton, false);
+  form->SetDisabled(kEdit, true);
+  EXPECT_EQ(GetFocus(), button2);
+  form->SetDisabled(kButton2, true);
+  EXPECT_EQ(GetFocus(), button);  // round to the first tab stop
+  form->SetDisabled(kButton, true);
+  EXPECT_EQ(GetFocus(), form->window());
+  // From the window itself Tab finds the tab stop that is enabled again.
+  form->SetDisabled(kEdit, false);
+  EXPECT_TRUE(runtime::PreTranslateMessage(*form, KeyDown(form->window(), VK_TAB)));
+  EXPECT_EQ(GetFocus(), edit);
+}
+
 // A label is drawn in white over the window's background, and a child window above it covers it.
 TEST_F(FormTest, TransparentLabelPaintsWhiteTextAndIsCoveredByChildren) {
   ShowWindow(form->window(), SW_SHOW);
