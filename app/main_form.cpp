@@ -14,6 +14,12 @@ namespace {
 using runtime::ComponentDef;
 using runtime::Kind;
 
+// A menu item's action for an operation that needs no form, such as opening a link.
+template <void (*Operation)()>
+void WithoutForm(runtime::Form&) {
+  Operation();
+}
+
 constexpr runtime::FontDef kDescriptionFont{"微软雅黑", -19, 400, GB2312_CHARSET};
 
 const runtime::PictureData kBackgroundPicture{pictures::kBackgroundJpeg,
@@ -30,16 +36,16 @@ constexpr ComponentDef kComponents[] = {
      .picture = &kPanelPicture, .onMouseDown = TogglePanelOnPress},
     {.kind = Kind::Menu, .id = ids::菜单, .name = "菜单", .visible = false, .text = "菜单"},
     {.kind = Kind::MenuItem, .id = ids::打开更新网盘, .name = "打开更新网盘",
-     .text = "打开更新网盘", .menuLevel = 1, .onEvent = OpenNetDiskLink},
+     .text = "打开更新网盘", .menuLevel = 1, .onEvent = WithoutForm<OpenNetDiskLink>},
     {.kind = Kind::MenuItem, .id = ids::关注微博, .name = "关注微博",
-     .text = "关注微博", .menuLevel = 1, .onEvent = OpenMicroblogLink},
+     .text = "关注微博", .menuLevel = 1, .onEvent = WithoutForm<OpenMicroblogLink>},
     {.kind = Kind::MenuItem, .id = ids::B站个人主页, .name = "B站个人主页",
-     .text = "B站个人主页", .menuLevel = 1, .onEvent = OpenVideoSpaceLink},
+     .text = "B站个人主页", .menuLevel = 1, .onEvent = WithoutForm<OpenVideoSpaceLink>},
     {.kind = Kind::MenuItem, .id = ids::Steam主页, .name = "Steam主页",
-     .text = "Steam主页", .menuLevel = 1, .onEvent = OpenSteamLink},
+     .text = "Steam主页", .menuLevel = 1, .onEvent = WithoutForm<OpenSteamLink>},
     {.kind = Kind::MenuItem, .id = ids::分隔条, .name = "", .text = "-", .menuLevel = 1},
     {.kind = Kind::MenuItem, .id = ids::QQ私聊墨鸢, .name = "QQ私聊墨鸢",
-     .text = "QQ私聊墨鸢", .menuLevel = 1, .onEvent = OpenQQChatLink},
+     .text = "QQ私聊墨鸢", .menuLevel = 1, .onEvent = WithoutForm<OpenQQChatLink>},
     {.kind = Kind::MenuItem, .id = ids::神秘二维码, .name = "神秘二维码",
      .text = "神秘二维码", .menuLevel = 1, .onEvent = TogglePanel},
     {.kind = Kind::Button, .id = ids::按钮4, .name = "按钮4",

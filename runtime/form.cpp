@@ -77,7 +77,11 @@ bool Form::CreateWindowAndComponents() {
                  FALSE);
 
   components_.reserve(definition_.components.size());
-  for (const ComponentDef& def : definition_.components) components_.emplace_back().def = &def;
+  for (const ComponentDef& def : definition_.components) {
+    Component& component = components_.emplace_back();
+    component.def = &def;
+    component.owner = this;
+  }
   HWND stackAbove = nullptr;
   for (Component& component : components_) CreateComponent(component, stackAbove);
   for (Component& component : components_)
@@ -143,7 +147,7 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
 }
 
 void Form::RunCreated() {
-  if (definition_.onCreated) definition_.onCreated();
+  if (definition_.onCreated) definition_.onCreated(*this);
 }
 
 Form::Component* Form::Find(std::uint32_t id) {
@@ -329,7 +333,7 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
   const UINT command = LOWORD(wParam);
   if (lParam == 0 && HIWORD(wParam) == 0) {
     if (Component* item = FindByCommand(command, Kind::MenuItem); item && item->def->onEvent)
-      item->def->onEvent();
+      item->def->onEvent(*this);
     return;
   }
   if (HIWORD(wParam) == BN_CLICKED) {
@@ -337,7 +341,7 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
     // A disabled button ignores clicks, also those sent to it as messages.
     if (button && button->window == reinterpret_cast<HWND>(lParam) &&
         ::IsWindowEnabled(button->window) && button->def->onEvent)
-      button->def->onEvent();
+      button->def->onEvent(*this);
   }
 }
 
@@ -359,7 +363,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (Component* timer = FindByCommand(static_cast<UINT>(wParam), Kind::Timer);
           timer && timer->timerPeriod > 0 && timer->def->onEvent)
-        timer->def->onEvent();
+        timer->def->onEvent(*this);
       return 0;
     case WM_DESTROY:
       if (quitOnDestroy_) ::PostQuitMessage(0);
@@ -402,9 +406,9 @@ LRESULT CALLBACK Form::PictureBoxProc(HWND window, UINT message, WPARAM wParam, 
     }
     case WM_LBUTTONDOWN:
       if (box && box->def->onMouseDown)
-        box->def->onMouseDown(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)),
-                              (wParam & MK_CONTROL) != 0, (wParam & MK_SHIFT) != 0,
-                              ::GetKeyState(VK_MENU) < 0);
+        box->def->onMouseDown(*box->owner, static_cast<short>(LOWORD(lParam)),
+                              static_cast<short>(HIWORD(lParam)), (wParam & MK_CONTROL) != 0,
+                              (wParam & MK_SHIFT) != 0, ::GetKeyState(VK_MENU) < 0);
       return 0;
   }
   return ::DefWindowProcA(window, message, wParam, lParam);

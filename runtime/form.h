@@ -63,6 +63,7 @@ class Form final : public ComponentDirectory {
  private:
   struct Component {
     const ComponentDef* def = nullptr;
+    Form* owner = nullptr;  // handed to the actions of a child window's own procedure
     HWND window = nullptr;
     std::string text;  // labels and menu entries; windows keep their own text
     bool disabled = false;

@@ -12,9 +12,12 @@ namespace runtime {
 
 enum class Kind { Timer, PictureBox, Menu, MenuItem, Button, EditBox, TransparentLabel };
 
-using Action = void (*)();
+class Form;
+
+// Every action is handed the form whose component raised the event.
+using Action = void (*)(Form& form);
 // Left button pressed on a picture box: x, y in the box, and the Ctrl, Shift and Alt states.
-using MouseAction = void (*)(int x, int y, bool ctrl, bool shift, bool alt);
+using MouseAction = void (*)(Form& form, int x, int y, bool ctrl, bool shift, bool alt);
 
 struct FontDef {
   const char* face;

@@ -29,15 +29,29 @@ constexpr std::uint32_t kOtherMenu = 0x2601010B;
 constexpr std::uint32_t kOtherItem = 0x2601010C;
 
 std::vector<std::uint32_t> g_events;
-void OnTick() { g_events.push_back(kTimer); }
-void OnItemA() { g_events.push_back(kItemA); }
-void OnButton() { g_events.push_back(kButton); }
-void OnBoxDown(int x, int y, bool, bool, bool) {
+std::vector<const runtime::Form*> g_actedOn;  // the form each action was handed
+void OnTick(runtime::Form& form) {
+  g_events.push_back(kTimer);
+  g_actedOn.push_back(&form);
+}
+void OnItemA(runtime::Form& form) {
+  g_events.push_back(kItemA);
+  g_actedOn.push_back(&form);
+}
+void OnButton(runtime::Form& form) {
+  g_events.push_back(kButton);
+  g_actedOn.push_back(&form);
+}
+void OnBoxDown(runtime::Form& form, int x, int y, bool, bool, bool) {
   g_events.push_back(kBox);
   g_events.push_back(static_cast<std::uint32_t>(x * 1000 + y));
+  g_actedOn.push_back(&form);
 }
 bool g_created = false;
-void OnCreated() { g_created = true; }
+void OnCreated(runtime::Form& form) {
+  g_created = true;
+  g_actedOn.push_back(&form);
+}
 
 constexpr runtime::FontDef kLabelFont{"微软雅黑", -19, 400, GB2312_CHARSET};
 
@@ -89,6 +103,7 @@ class FormTest : public testing::Test {
  protected:
   void SetUp() override {
     g_events.clear();
+    g_actedOn.clear();
     g_created = false;
     form = Form::Create(kForm);
     ASSERT_NE(form, nullptr);
@@ -137,6 +152,7 @@ TEST_F(FormTest, CreatedEventRunsOnlyWhenAsked) {
   EXPECT_FALSE(g_created);
   form->RunCreated();
   EXPECT_TRUE(g_created);
+  EXPECT_EQ(g_actedOn, (std::vector<const runtime::Form*>{form.get()}));
 }
 
 TEST_F(FormTest, PropertiesReachTheWindowSystem) {
@@ -214,6 +230,7 @@ TEST_F(FormTest, ClicksMenuCommandsAndPictureBoxPressesRunTheirActions) {
   form->SetDisabled(kButton, true);
   SendMessageA(form->ComponentWindow(kButton), BM_CLICK, 0, 0);
   EXPECT_EQ(g_events, (std::vector<std::uint32_t>{kButton, kItemA, kBox, 7009}));
+  EXPECT_EQ(g_actedOn, (std::vector<const runtime::Form*>(3, form.get())));
 }
 
 TEST_F(FormTest, PopupMenuHoldsTheSubItemsInOrder) {
