@@ -106,12 +106,7 @@ bool GdipFontFamily::CreateGenericMonospace() {
 bool GdipFontFamily::Clone(GdipFontFamily& target) const {
   Gdiplus::GpFontFamily* copy = nullptr;
   const Gdiplus::Status status = api::GdipCloneFontFamily(family_, &copy);
-  // Cloned first, so that cloning a family into itself copies it before deleting it; a failed
-  // copy of a family into itself leaves it as it was.
-  if (status != Gdiplus::Ok && &target == this) return RecordStatus(status);
-  target.Delete();
-  target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
-  return RecordStatus(status);
+  return TakeClone(*this, target, status, copy);
 }
 
 bool GdipFontFamily::GetFamilyName(std::string* name, LANGID language) const {
@@ -222,12 +217,7 @@ bool GdipFont::CreateFromLogfont(const LOGFONTA& logfont) {
 bool GdipFont::Clone(GdipFont& target) const {
   Gdiplus::GpFont* copy = nullptr;
   const Gdiplus::Status status = api::GdipCloneFont(font_, &copy);
-  // Cloned first, so that cloning a font into itself copies it before deleting it; a failed copy
-  // of a font into itself leaves it as it was.
-  if (status != Gdiplus::Ok && &target == this) return RecordStatus(status);
-  target.Delete();
-  target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
-  return RecordStatus(status);
+  return TakeClone(*this, target, status, copy);
 }
 
 // --- font: getters ---
