@@ -11,7 +11,8 @@ namespace app {
 inline constexpr char kBackupFailedMessage[] = "备份失败，请以管理员身份运行本程序。";
 inline constexpr char kRestoreFailedMessage[] = "还原失败，请以管理员身份运行本程序。";
 inline constexpr char kDeleteBackupFailedMessage[] = "删除备份文件失败，请手动删除。";
-inline constexpr char kRestoreDoneCaption[] = "还原完毕，感谢你的使用。\r\n（如有使用问题欢迎反馈）";
+inline constexpr char kRestoreDoneCaption[] =
+    "还原完毕，感谢你的使用。\r\n（如有使用问题欢迎反馈）";
 
 // True when a directory entry named exactly folder + the backup folder name exists; a file of
 // that name counts too.

@@ -7,7 +7,7 @@ namespace draw::api {
 
 DRAW_API_BASE(DRAW_DEFINE_WIN32, DRAW_DEFINE_GDIPLUS)
 ::draw::ExternalFunction<decltype(::Gdiplus::GdiplusStartup)> GdiplusStartup{"gdiplus.dll",
-                                                                              "GdiplusStartup"};
+                                                                             "GdiplusStartup"};
 DRAW_API_SURFACE(DRAW_DEFINE_WIN32, DRAW_DEFINE_GDIPLUS)
 DRAW_API_WRAPPERS(DRAW_DEFINE_WIN32, DRAW_DEFINE_GDIPLUS)
 

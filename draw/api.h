@@ -17,8 +17,7 @@
 
 #include "draw/external_function.h"
 
-#define DRAW_DECLARE_WIN32(name, library) \
-  extern ::draw::ExternalFunction<decltype(::name)> name;
+#define DRAW_DECLARE_WIN32(name, library) extern ::draw::ExternalFunction<decltype(::name)> name;
 #define DRAW_DECLARE_GDIPLUS(name) \
   extern ::draw::ExternalFunction<decltype(::Gdiplus::DllExports::name)> name;
 // The extra step expands the name first: on a 32-bit build SetWindowLongPtrA and

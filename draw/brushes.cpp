@@ -116,9 +116,8 @@ bool GdipLinearBrush::CreateLineI(const Gdiplus::Point& point1, const Gdiplus::P
   });
 }
 
-bool GdipLinearBrush::CreateFromRect(const RectF& rect, Gdiplus::ARGB color1,
-                                     Gdiplus::ARGB color2, Gdiplus::LinearGradientMode mode,
-                                     Gdiplus::WrapMode wrap) {
+bool GdipLinearBrush::CreateFromRect(const RectF& rect, Gdiplus::ARGB color1, Gdiplus::ARGB color2,
+                                     Gdiplus::LinearGradientMode mode, Gdiplus::WrapMode wrap) {
   const Gdiplus::RectF native = ToNative(rect);
   return Recreate([&](Gdiplus::GpLineGradient** out) {
     return api::GdipCreateLineBrushFromRect(&native, color1, color2, mode, wrap, out);
@@ -147,8 +146,8 @@ bool GdipLinearBrush::CreateFromRectWithAngleI(const Gdiplus::Rect& rect, Gdiplu
                                                Gdiplus::ARGB color2, float angle,
                                                bool isAngleScalable, Gdiplus::WrapMode wrap) {
   return Recreate([&](Gdiplus::GpLineGradient** out) {
-    return api::GdipCreateLineBrushFromRectWithAngleI(&rect, color1, color2, angle,
-                                                      isAngleScalable, wrap, out);
+    return api::GdipCreateLineBrushFromRectWithAngleI(&rect, color1, color2, angle, isAngleScalable,
+                                                      wrap, out);
   });
 }
 

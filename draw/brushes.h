@@ -85,9 +85,8 @@ class GdipLinearBrush : public GdipBrush {
   bool CreateLine(const Gdiplus::PointF& point1, const Gdiplus::PointF& point2,
                   Gdiplus::ARGB color1, Gdiplus::ARGB color2,
                   Gdiplus::WrapMode wrap = Gdiplus::WrapModeTile);
-  bool CreateLineI(const Gdiplus::Point& point1, const Gdiplus::Point& point2,
-                   Gdiplus::ARGB color1, Gdiplus::ARGB color2,
-                   Gdiplus::WrapMode wrap = Gdiplus::WrapModeTile);
+  bool CreateLineI(const Gdiplus::Point& point1, const Gdiplus::Point& point2, Gdiplus::ARGB color1,
+                   Gdiplus::ARGB color2, Gdiplus::WrapMode wrap = Gdiplus::WrapModeTile);
   // Over rect from color1 to color2 in the given direction, tiled beyond it.
   bool CreateFromRect(const RectF& rect, Gdiplus::ARGB color1, Gdiplus::ARGB color2,
                       Gdiplus::LinearGradientMode mode,
@@ -134,8 +133,7 @@ class GdipLinearBrush : public GdipBrush {
                          Gdiplus::MatrixOrder order = Gdiplus::MatrixOrderPrepend);
   bool TranslateTransform(float dx, float dy,
                           Gdiplus::MatrixOrder order = Gdiplus::MatrixOrderPrepend);
-  bool ScaleTransform(float sx, float sy,
-                      Gdiplus::MatrixOrder order = Gdiplus::MatrixOrderPrepend);
+  bool ScaleTransform(float sx, float sy, Gdiplus::MatrixOrder order = Gdiplus::MatrixOrderPrepend);
   bool RotateTransform(float angle, Gdiplus::MatrixOrder order = Gdiplus::MatrixOrderPrepend);
 
  protected:

@@ -12,8 +12,8 @@ namespace {
 ExternalFunctionBase* g_first = nullptr;
 ExternalFunctionBase* g_last = nullptr;
 
-constexpr const char* kSystemLibraries[] = {"Kernel32.dll", "Gdi32.dll",  "User32.dll",
-                                            "Advapi32.dll", "Mpr.dll", "Shell32.dll"};
+constexpr const char* kSystemLibraries[] = {"Kernel32.dll", "Gdi32.dll", "User32.dll",
+                                            "Advapi32.dll", "Mpr.dll",   "Shell32.dll"};
 
 // "#123" names the export with ordinal 123. Returns 0 when the name is not an ordinal or the
 // number is out of the 16-bit ordinal range.

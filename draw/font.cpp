@@ -39,7 +39,8 @@ bool GdipFontCollection::GetFamilyCount(INT* count) const {
 
 bool GdipFontCollection::GetFamilyList(std::span<GdipFontFamily> families, INT* found) const {
   if (!found) return RecordStatus(Gdiplus::InvalidParameter);
-  if (families.size() > static_cast<size_t>(INT_MAX)) return RecordStatus(Gdiplus::InvalidParameter);
+  if (families.size() > static_cast<size_t>(INT_MAX))
+    return RecordStatus(Gdiplus::InvalidParameter);
   std::vector<Gdiplus::GpFontFamily*> natives(families.size(), nullptr);
   INT listed = 0;
   if (!RecordStatus(api::GdipGetFontCollectionFamilyList(
@@ -73,8 +74,8 @@ bool GdipFontFamily::CreateFromName(std::string_view name, const GdipFontCollect
   Delete();
   const std::wstring wide = ToWide(name);
   Gdiplus::GpFontFamily* created = nullptr;
-  const bool ok = RecordStatus(api::GdipCreateFontFamilyFromName(
-      wide.c_str(), collection.CollectionHandle(), &created));
+  const bool ok = RecordStatus(
+      api::GdipCreateFontFamilyFromName(wide.c_str(), collection.CollectionHandle(), &created));
   SetHandle(created);
   return ok;
 }
@@ -230,7 +231,9 @@ bool GdipFont::GetFamily(GdipFontFamily& family) const {
   return RecordStatus(status);
 }
 
-bool GdipFont::GetStyle(INT* style) const { return RecordStatus(api::GdipGetFontStyle(font_, style)); }
+bool GdipFont::GetStyle(INT* style) const {
+  return RecordStatus(api::GdipGetFontStyle(font_, style));
+}
 
 bool GdipFont::GetSize(float* emSize) const {
   return RecordStatus(api::GdipGetFontSize(font_, emSize));

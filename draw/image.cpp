@@ -26,8 +26,8 @@ bool FindCodec(Accepts accepts, CLSID* encoder) {
   UINT count = 0, size = 0;
   if (!RecordStatus(api::GdipGetImageEncodersSize(&count, &size))) return false;
   // The codec records come first in the buffer, followed by the texts they point to.
-  std::vector<Gdiplus::ImageCodecInfo> codecs(
-      (size + sizeof(Gdiplus::ImageCodecInfo) - 1) / sizeof(Gdiplus::ImageCodecInfo));
+  std::vector<Gdiplus::ImageCodecInfo> codecs((size + sizeof(Gdiplus::ImageCodecInfo) - 1) /
+                                              sizeof(Gdiplus::ImageCodecInfo));
   if (count > codecs.size()) return RecordStatus(Gdiplus::GenericError);
   if (size && !RecordStatus(api::GdipGetImageEncoders(count, size, codecs.data()))) return false;
   for (UINT i = 0; i < count; ++i) {
@@ -79,8 +79,7 @@ bool GdipImage::LoadFromBytes(std::span<const std::uint8_t> bytes, bool useColor
   return ok;
 }
 
-bool GdipImage::HandOver(Gdiplus::Status status, Gdiplus::GpImage* image,
-                         GdipImage& target) const {
+bool GdipImage::HandOver(Gdiplus::Status status, Gdiplus::GpImage* image, GdipImage& target) const {
   // A failed copy of an image into itself leaves it as it was.
   if (status != Gdiplus::Ok && &target == this) return RecordStatus(status);
   // Kept aside first: target may be this image.
@@ -145,8 +144,7 @@ bool GdipImage::SaveAdd(const Gdiplus::EncoderParameters* parameters) {
   return RecordStatus(api::GdipSaveAdd(image_, parameters));
 }
 
-bool GdipImage::SaveAddImage(const GdipImage& frame,
-                             const Gdiplus::EncoderParameters* parameters) {
+bool GdipImage::SaveAddImage(const GdipImage& frame, const Gdiplus::EncoderParameters* parameters) {
   return RecordStatus(api::GdipSaveAddImage(image_, frame.image_, parameters));
 }
 
@@ -226,8 +224,8 @@ bool GdipImage::GetFrameDimensionsCount(UINT* count) const {
 
 bool GdipImage::GetFrameDimensionsList(std::span<GUID> dimensions) const {
   if (!FitsInt(dimensions.size())) return RecordStatus(Gdiplus::InvalidParameter);
-  return RecordStatus(api::GdipImageGetFrameDimensionsList(
-      image_, dimensions.data(), static_cast<UINT>(dimensions.size())));
+  return RecordStatus(api::GdipImageGetFrameDimensionsList(image_, dimensions.data(),
+                                                           static_cast<UINT>(dimensions.size())));
 }
 
 bool GdipImage::GetFrameCount(const GUID& dimension, UINT* count) const {
@@ -261,9 +259,9 @@ bool GdipImage::GetPropertyItemSize(PROPID id, UINT* size) const {
 bool GdipImage::GetPropertyItem(PROPID id, std::span<std::uint8_t> buffer) const {
   if (!FitsInt(buffer.size()) || !Aligned<Gdiplus::PropertyItem>(buffer.data()))
     return RecordStatus(Gdiplus::InvalidParameter);
-  return RecordStatus(api::GdipGetPropertyItem(
-      image_, id, static_cast<UINT>(buffer.size()),
-      reinterpret_cast<Gdiplus::PropertyItem*>(buffer.data())));
+  return RecordStatus(
+      api::GdipGetPropertyItem(image_, id, static_cast<UINT>(buffer.size()),
+                               reinterpret_cast<Gdiplus::PropertyItem*>(buffer.data())));
 }
 
 bool GdipImage::SetPropertyItem(const Gdiplus::PropertyItem& item) {

@@ -166,7 +166,9 @@ bool GdipPen::TranslateTransform(float dx, float dy, Gdiplus::MatrixOrder order)
 
 // --- colour and fill ---
 
-bool GdipPen::SetColor(Gdiplus::ARGB color) { return RecordStatus(api::GdipSetPenColor(pen_, color)); }
+bool GdipPen::SetColor(Gdiplus::ARGB color) {
+  return RecordStatus(api::GdipSetPenColor(pen_, color));
+}
 
 bool GdipPen::GetColor(Gdiplus::ARGB* color) const {
   return RecordStatus(api::GdipGetPenColor(pen_, color));

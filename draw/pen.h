@@ -62,8 +62,7 @@ class GdipPen : public GdipObject {
   bool MultiplyTransform(const MatrixElements& elements,
                          Gdiplus::MatrixOrder order = Gdiplus::MatrixOrderPrepend);
   bool RotateTransform(float angle, Gdiplus::MatrixOrder order = Gdiplus::MatrixOrderPrepend);
-  bool ScaleTransform(float sx, float sy,
-                      Gdiplus::MatrixOrder order = Gdiplus::MatrixOrderPrepend);
+  bool ScaleTransform(float sx, float sy, Gdiplus::MatrixOrder order = Gdiplus::MatrixOrderPrepend);
   bool TranslateTransform(float dx, float dy,
                           Gdiplus::MatrixOrder order = Gdiplus::MatrixOrderPrepend);
 

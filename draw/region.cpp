@@ -64,8 +64,6 @@ bool Region::Combine(const Region& other, int mode) {
   return false;
 }
 
-bool Region::Contains(int x, int y) const {
-  return handle_ && api::PtInRegion(handle_, x, y);
-}
+bool Region::Contains(int x, int y) const { return handle_ && api::PtInRegion(handle_, x, y); }
 
 }  // namespace draw

@@ -28,8 +28,7 @@ class Region {
   // Each creation deletes the region held before. Right and bottom are exclusive.
   bool CreateRect(int left, int top, int right, int bottom);
   bool CreateEllipse(int left, int top, int right, int bottom);
-  bool CreateRoundRect(int left, int top, int right, int bottom, int cornerWidth,
-                       int cornerHeight);
+  bool CreateRoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
   // fillMode: ALTERNATE or WINDING.
   bool CreatePolygon(std::span<const POINT> points, int fillMode = ALTERNATE);
 

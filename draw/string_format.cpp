@@ -25,7 +25,7 @@ bool GdipStringFormat::Create(INT formatFlags, LANGID language) {
   return ok;
 }
 
-bool GdipStringFormat::CopyShared(Gdiplus::GpStatus (WINGDIPAPI* get)(Gdiplus::GpStringFormat**)) {
+bool GdipStringFormat::CopyShared(Gdiplus::GpStatus(WINGDIPAPI* get)(Gdiplus::GpStringFormat**)) {
   Delete();
   Gdiplus::GpStringFormat* shared = nullptr;
   if (!RecordStatus(get(&shared))) return false;

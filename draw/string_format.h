@@ -58,7 +58,7 @@ class GdipStringFormat : public GdipObject {
 
  private:
   // Deletes the held format, then holds a private copy of the shared format that get() returns.
-  bool CopyShared(Gdiplus::GpStatus (WINGDIPAPI* get)(Gdiplus::GpStringFormat**));
+  bool CopyShared(Gdiplus::GpStatus(WINGDIPAPI* get)(Gdiplus::GpStringFormat**));
 
   Gdiplus::GpStringFormat* format_ = nullptr;
 };

@@ -49,8 +49,8 @@ bool 图形::创建_自窗口组件(std::uint32_t windowId, std::uint32_t compon
   return 创建_自窗口(window);
 }
 
-bool 图形::创建_自窗口组件_指定尺寸(std::uint32_t windowId, std::uint32_t componentId,
-                                    int width, int height) {
+bool 图形::创建_自窗口组件_指定尺寸(std::uint32_t windowId, std::uint32_t componentId, int width,
+                                    int height) {
   const HWND window = runtime::ComponentWindow(windowId, componentId);
   if (!window) {
     Release();

@@ -64,7 +64,7 @@ class 图形 : public GdipObject {
   // The same for the window of a component of a program window (runtime::ComponentWindow).
   bool 创建_自窗口组件(std::uint32_t windowId, std::uint32_t componentId);
   bool 创建_自窗口组件_指定尺寸(std::uint32_t windowId, std::uint32_t componentId, int width,
-                               int height);
+                                int height);
   bool 创建_自窗口_指定尺寸(HWND window, int width, int height);
   // A width × height surface for deviceContext, which the surface takes over. A surface created
   // before is released first (its device context too, unless it is the same one).
@@ -109,11 +109,10 @@ class 图形 : public GdipObject {
   // GRADIENT_FILL_RECT_H, GRADIENT_FILL_RECT_V or GRADIENT_FILL_TRIANGLE.
   bool GdiGradientFill(std::span<const TRIVERTEX> vertices, const void* mesh, ULONG meshCount,
                        ULONG mode);
-  bool GdiDrawRoundRect(int left, int top, int right, int bottom, int cornerWidth,
-                        int cornerHeight, COLORREF lineColor, int lineWidth = 1);
-  bool GdiFillRoundRect(int left, int top, int right, int bottom, int cornerWidth,
-                        int cornerHeight, COLORREF fillColor, COLORREF lineColor,
-                        int lineWidth = 1);
+  bool GdiDrawRoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight,
+                        COLORREF lineColor, int lineWidth = 1);
+  bool GdiFillRoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight,
+                        COLORREF fillColor, COLORREF lineColor, int lineWidth = 1);
   // 3n + 1 points: a start point, then two control points and an end point per curve.
   bool GdiDrawBezier(std::span<const POINT> points, COLORREF lineColor, int lineWidth = 1);
   bool GdiDrawPolyline(std::span<const POINT> points, COLORREF lineColor, int lineWidth = 1);
@@ -123,8 +122,8 @@ class 图形 : public GdipObject {
   // text is code page 936, drawn into rect with a transparent background.
   bool GdiDrawText(std::string_view text, const RECT& rect, const GdiTextStyle& style);
   // The same on a background of one colour.
-  bool GdiDrawTextOnBackground(std::string_view text, const RECT& rect,
-                               const GdiTextStyle& style, COLORREF background);
+  bool GdiDrawTextOnBackground(std::string_view text, const RECT& rect, const GdiTextStyle& style,
+                               COLORREF background);
   // Text with a shadow shifted by (shadowX, shadowY), drawn by the common controls.
   bool GdiDrawShadowText(std::string_view text, const RECT& rect, const GdiTextStyle& style,
                          COLORREF shadowColor, int shadowX, int shadowY);
@@ -149,9 +148,8 @@ class 图形 : public GdipObject {
   bool StretchFromDC(HDC source, int x, int y, int width, int height, int sourceX, int sourceY,
                      int sourceWidth, int sourceHeight, DWORD rasterOperation = SRCCOPY);
   // Pixels of transparentColor in the source are left out.
-  bool TransparentFromDC(HDC source, int x, int y, int width, int height, int sourceX,
-                         int sourceY, int sourceWidth, int sourceHeight,
-                         COLORREF transparentColor);
+  bool TransparentFromDC(HDC source, int x, int y, int width, int height, int sourceX, int sourceY,
+                         int sourceWidth, int sourceHeight, COLORREF transparentColor);
   // A bitmap that is not selected into any device context.
   bool CopyFromBitmap(HBITMAP bitmap, int x, int y, int width, int height, int sourceX,
                       int sourceY);
@@ -321,10 +319,8 @@ class 图形 : public GdipObject {
                    int numberOfSegments, float tension);
   bool DrawClosedCurve(const GdipPen& pen, std::span<const Gdiplus::PointF> points);
   bool DrawClosedCurveI(const GdipPen& pen, std::span<const Gdiplus::Point> points);
-  bool DrawClosedCurve2(const GdipPen& pen, std::span<const Gdiplus::PointF> points,
-                        float tension);
-  bool DrawClosedCurve2I(const GdipPen& pen, std::span<const Gdiplus::Point> points,
-                         float tension);
+  bool DrawClosedCurve2(const GdipPen& pen, std::span<const Gdiplus::PointF> points, float tension);
+  bool DrawClosedCurve2I(const GdipPen& pen, std::span<const Gdiplus::Point> points, float tension);
 
   // ---- GDI+ clear and fills (surface_gdiplus.cpp).
   bool Clear(Gdiplus::ARGB color);
@@ -391,9 +387,8 @@ class 图形 : public GdipObject {
                          float sourceX, float sourceY, float sourceWidth, float sourceHeight,
                          Gdiplus::Unit sourceUnit,
                          const Gdiplus::GpImageAttributes* attributes = nullptr);
-  bool DrawImageRectRectI(const GdipImage& image, int x, int y, int width, int height,
-                          int sourceX, int sourceY, int sourceWidth, int sourceHeight,
-                          Gdiplus::Unit sourceUnit,
+  bool DrawImageRectRectI(const GdipImage& image, int x, int y, int width, int height, int sourceX,
+                          int sourceY, int sourceWidth, int sourceHeight, Gdiplus::Unit sourceUnit,
                           const Gdiplus::GpImageAttributes* attributes = nullptr);
   bool DrawImagePointsRect(const GdipImage& image, std::span<const Gdiplus::PointF> points,
                            float sourceX, float sourceY, float sourceWidth, float sourceHeight,

@@ -126,17 +126,16 @@ bool 图形::GdiDrawArc(int left, int top, int right, int bottom, int startX, in
                "绘制弧线失败(Arc()返回值为0)");
 }
 
-bool 图形::GdiDrawChord(int left, int top, int right, int bottom, int startX, int startY,
-                        int endX, int endY, COLORREF lineColor, int lineWidth) {
+bool 图形::GdiDrawChord(int left, int top, int right, int bottom, int startX, int startY, int endX,
+                        int endY, COLORREF lineColor, int lineWidth) {
   DrawingTools tools(memoryDC_, lineColor, lineWidth, std::nullopt);
   return tools.ok() &&
          Check(api::Chord(memoryDC_, left, top, right, bottom, startX, startY, endX, endY),
                "绘制弦形失败(Chord()返回值为0)");
 }
 
-bool 图形::GdiFillChord(int left, int top, int right, int bottom, int startX, int startY,
-                        int endX, int endY, COLORREF fillColor, COLORREF lineColor,
-                        int lineWidth) {
+bool 图形::GdiFillChord(int left, int top, int right, int bottom, int startX, int startY, int endX,
+                        int endY, COLORREF fillColor, COLORREF lineColor, int lineWidth) {
   DrawingTools tools(memoryDC_, lineColor, lineWidth, fillColor);
   return tools.ok() &&
          Check(api::Chord(memoryDC_, left, top, right, bottom, startX, startY, endX, endY),
@@ -176,9 +175,12 @@ bool 图形::GdiGradientFillRectangle(int left, int top, int right, int bottom, 
                                     COLORREF color2, bool vertical) {
   // TRIVERTEX colours are 16 bits per channel.
   auto vertex = [](int x, int y, COLORREF c) {
-    return TRIVERTEX{x, y, static_cast<COLOR16>(GetRValue(c) << 8),
+    return TRIVERTEX{x,
+                     y,
+                     static_cast<COLOR16>(GetRValue(c) << 8),
                      static_cast<COLOR16>(GetGValue(c) << 8),
-                     static_cast<COLOR16>(GetBValue(c) << 8), 0};
+                     static_cast<COLOR16>(GetBValue(c) << 8),
+                     0};
   };
   const TRIVERTEX vertices[2] = {vertex(left, top, color1), vertex(right, bottom, color2)};
   const GRADIENT_RECT mesh{0, 1};
@@ -186,8 +188,8 @@ bool 图形::GdiGradientFillRectangle(int left, int top, int right, int bottom, 
                          vertical ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
 }
 
-bool 图形::GdiGradientFill(std::span<const TRIVERTEX> vertices, const void* mesh,
-                           ULONG meshCount, ULONG mode) {
+bool 图形::GdiGradientFill(std::span<const TRIVERTEX> vertices, const void* mesh, ULONG meshCount,
+                           ULONG mode) {
   // GradientFill takes non-const pointers but only reads them.
   return Check(api::GradientFill(memoryDC_, const_cast<TRIVERTEX*>(vertices.data()),
                                  static_cast<ULONG>(vertices.size()), const_cast<void*>(mesh),
@@ -198,18 +200,18 @@ bool 图形::GdiGradientFill(std::span<const TRIVERTEX> vertices, const void* me
 bool 图形::GdiDrawRoundRect(int left, int top, int right, int bottom, int cornerWidth,
                             int cornerHeight, COLORREF lineColor, int lineWidth) {
   DrawingTools tools(memoryDC_, lineColor, lineWidth, std::nullopt);
-  return tools.ok() && Check(api::RoundRect(memoryDC_, left, top, right, bottom, cornerWidth,
-                                            cornerHeight),
-                             "绘制圆角矩形失败(RoundRect()返回值为0)");
+  return tools.ok() &&
+         Check(api::RoundRect(memoryDC_, left, top, right, bottom, cornerWidth, cornerHeight),
+               "绘制圆角矩形失败(RoundRect()返回值为0)");
 }
 
 bool 图形::GdiFillRoundRect(int left, int top, int right, int bottom, int cornerWidth,
                             int cornerHeight, COLORREF fillColor, COLORREF lineColor,
                             int lineWidth) {
   DrawingTools tools(memoryDC_, lineColor, lineWidth, fillColor);
-  return tools.ok() && Check(api::RoundRect(memoryDC_, left, top, right, bottom, cornerWidth,
-                                            cornerHeight),
-                             "绘制圆角矩形失败(RoundRect()返回值为0)");
+  return tools.ok() &&
+         Check(api::RoundRect(memoryDC_, left, top, right, bottom, cornerWidth, cornerHeight),
+               "绘制圆角矩形失败(RoundRect()返回值为0)");
 }
 
 bool 图形::GdiDrawBezier(std::span<const POINT> points, COLORREF lineColor, int lineWidth) {
@@ -247,9 +249,8 @@ bool 图形::GdiDrawText(std::string_view text, const RECT& rect, const GdiTextS
   // left out since the modified text is not handed back.
   std::string buffer(text);
   RECT bounds = rect;
-  return Check(api::DrawTextExA(memoryDC_, buffer.data(), static_cast<int>(buffer.size()),
-                                &bounds, style.format & ~static_cast<UINT>(DT_MODIFYSTRING),
-                                nullptr) != 0,
+  return Check(api::DrawTextExA(memoryDC_, buffer.data(), static_cast<int>(buffer.size()), &bounds,
+                                style.format & ~static_cast<UINT>(DT_MODIFYSTRING), nullptr) != 0,
                "绘制文本失败(DrawTextExA()返回值为0)");
 }
 
@@ -270,9 +271,9 @@ bool 图形::GdiDrawShadowText(std::string_view text, const RECT& rect, const Gd
   if (!font.ok()) return false;
   const std::wstring wide = ToWide(text);
   RECT bounds = rect;
-  return Check(api::DrawShadowText(memoryDC_, wide.c_str(), static_cast<UINT>(wide.size()),
-                                   &bounds, style.format & ~static_cast<UINT>(DT_MODIFYSTRING),
-                                   style.color, shadowColor, shadowX, shadowY) != 0,
+  return Check(api::DrawShadowText(memoryDC_, wide.c_str(), static_cast<UINT>(wide.size()), &bounds,
+                                   style.format & ~static_cast<UINT>(DT_MODIFYSTRING), style.color,
+                                   shadowColor, shadowX, shadowY) != 0,
                "绘制阴影文本失败(DrawShadowText()返回值为0)");
 }
 
@@ -299,7 +300,9 @@ bool 图形::GdiBeginPath() {
   return Check(api::BeginPath(memoryDC_), "开始路径失败(BeginPath()返回值为0)");
 }
 
-bool 图形::GdiEndPath() { return Check(api::EndPath(memoryDC_), "结束路径失败(EndPath()返回值为0)"); }
+bool 图形::GdiEndPath() {
+  return Check(api::EndPath(memoryDC_), "结束路径失败(EndPath()返回值为0)");
+}
 
 bool 图形::GdiFillPath(COLORREF fillColor) {
   DrawingTools tools(memoryDC_, fillColor, 1, fillColor);

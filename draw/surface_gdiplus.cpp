@@ -40,14 +40,14 @@ bool 图形::DrawLinesI(const GdipPen& pen, std::span<const Gdiplus::Point> poin
 
 bool 图形::DrawArc(const GdipPen& pen, float x, float y, float width, float height,
                    float startAngle, float sweepAngle) {
-  return RecordStatus(api::GdipDrawArc(graphics_, pen.PenHandle(), x, y, width, height,
-                                       startAngle, sweepAngle));
+  return RecordStatus(
+      api::GdipDrawArc(graphics_, pen.PenHandle(), x, y, width, height, startAngle, sweepAngle));
 }
 
 bool 图形::DrawArcI(const GdipPen& pen, int x, int y, int width, int height, float startAngle,
                     float sweepAngle) {
-  return RecordStatus(api::GdipDrawArcI(graphics_, pen.PenHandle(), x, y, width, height,
-                                        startAngle, sweepAngle));
+  return RecordStatus(
+      api::GdipDrawArcI(graphics_, pen.PenHandle(), x, y, width, height, startAngle, sweepAngle));
 }
 
 bool 图形::DrawBezier(const GdipPen& pen, float x1, float y1, float x2, float y2, float x3,
@@ -100,14 +100,14 @@ bool 图形::DrawEllipseI(const GdipPen& pen, int x, int y, int width, int heigh
 
 bool 图形::DrawPie(const GdipPen& pen, float x, float y, float width, float height,
                    float startAngle, float sweepAngle) {
-  return RecordStatus(api::GdipDrawPie(graphics_, pen.PenHandle(), x, y, width, height,
-                                       startAngle, sweepAngle));
+  return RecordStatus(
+      api::GdipDrawPie(graphics_, pen.PenHandle(), x, y, width, height, startAngle, sweepAngle));
 }
 
 bool 图形::DrawPieI(const GdipPen& pen, int x, int y, int width, int height, float startAngle,
                     float sweepAngle) {
-  return RecordStatus(api::GdipDrawPieI(graphics_, pen.PenHandle(), x, y, width, height,
-                                        startAngle, sweepAngle));
+  return RecordStatus(
+      api::GdipDrawPieI(graphics_, pen.PenHandle(), x, y, width, height, startAngle, sweepAngle));
 }
 
 bool 图形::DrawPolygon(const GdipPen& pen, std::span<const Gdiplus::PointF> points) {
@@ -138,22 +138,21 @@ bool 图形::DrawCurve2(const GdipPen& pen, std::span<const Gdiplus::PointF> poi
       api::GdipDrawCurve2(graphics_, pen.PenHandle(), points.data(), Count(points), tension));
 }
 
-bool 图形::DrawCurve2I(const GdipPen& pen, std::span<const Gdiplus::Point> points,
-                       float tension) {
+bool 图形::DrawCurve2I(const GdipPen& pen, std::span<const Gdiplus::Point> points, float tension) {
   return RecordStatus(
       api::GdipDrawCurve2I(graphics_, pen.PenHandle(), points.data(), Count(points), tension));
 }
 
 bool 图形::DrawCurve3(const GdipPen& pen, std::span<const Gdiplus::PointF> points, int offset,
                       int numberOfSegments, float tension) {
-  return RecordStatus(api::GdipDrawCurve3(graphics_, pen.PenHandle(), points.data(),
-                                          Count(points), offset, numberOfSegments, tension));
+  return RecordStatus(api::GdipDrawCurve3(graphics_, pen.PenHandle(), points.data(), Count(points),
+                                          offset, numberOfSegments, tension));
 }
 
 bool 图形::DrawCurve3I(const GdipPen& pen, std::span<const Gdiplus::Point> points, int offset,
                        int numberOfSegments, float tension) {
-  return RecordStatus(api::GdipDrawCurve3I(graphics_, pen.PenHandle(), points.data(),
-                                           Count(points), offset, numberOfSegments, tension));
+  return RecordStatus(api::GdipDrawCurve3I(graphics_, pen.PenHandle(), points.data(), Count(points),
+                                           offset, numberOfSegments, tension));
 }
 
 bool 图形::DrawClosedCurve(const GdipPen& pen, std::span<const Gdiplus::PointF> points) {
@@ -168,8 +167,8 @@ bool 图形::DrawClosedCurveI(const GdipPen& pen, std::span<const Gdiplus::Point
 
 bool 图形::DrawClosedCurve2(const GdipPen& pen, std::span<const Gdiplus::PointF> points,
                             float tension) {
-  return RecordStatus(api::GdipDrawClosedCurve2(graphics_, pen.PenHandle(), points.data(),
-                                                Count(points), tension));
+  return RecordStatus(
+      api::GdipDrawClosedCurve2(graphics_, pen.PenHandle(), points.data(), Count(points), tension));
 }
 
 bool 图形::DrawClosedCurve2I(const GdipPen& pen, std::span<const Gdiplus::Point> points,
@@ -185,13 +184,11 @@ bool 图形::Clear(Gdiplus::ARGB color) {
 }
 
 bool 图形::FillRectangle(const GdipBrush& brush, float x, float y, float width, float height) {
-  return RecordStatus(
-      api::GdipFillRectangle(graphics_, brush.BrushHandle(), x, y, width, height));
+  return RecordStatus(api::GdipFillRectangle(graphics_, brush.BrushHandle(), x, y, width, height));
 }
 
 bool 图形::FillRectangleI(const GdipBrush& brush, int x, int y, int width, int height) {
-  return RecordStatus(
-      api::GdipFillRectangleI(graphics_, brush.BrushHandle(), x, y, width, height));
+  return RecordStatus(api::GdipFillRectangleI(graphics_, brush.BrushHandle(), x, y, width, height));
 }
 
 bool 图形::FillRectangles(const GdipBrush& brush, std::span<const Gdiplus::RectF> rects) {
@@ -206,8 +203,8 @@ bool 图形::FillRectanglesI(const GdipBrush& brush, std::span<const Gdiplus::Re
 
 bool 图形::FillPolygon(const GdipBrush& brush, std::span<const Gdiplus::PointF> points,
                        Gdiplus::FillMode fillMode) {
-  return RecordStatus(api::GdipFillPolygon(graphics_, brush.BrushHandle(), points.data(),
-                                           Count(points), fillMode));
+  return RecordStatus(
+      api::GdipFillPolygon(graphics_, brush.BrushHandle(), points.data(), Count(points), fillMode));
 }
 
 bool 图形::FillPolygonI(const GdipBrush& brush, std::span<const Gdiplus::Point> points,
@@ -231,8 +228,7 @@ bool 图形::FillEllipse(const GdipBrush& brush, float x, float y, float width, 
 }
 
 bool 图形::FillEllipseI(const GdipBrush& brush, int x, int y, int width, int height) {
-  return RecordStatus(
-      api::GdipFillEllipseI(graphics_, brush.BrushHandle(), x, y, width, height));
+  return RecordStatus(api::GdipFillEllipseI(graphics_, brush.BrushHandle(), x, y, width, height));
 }
 
 bool 图形::FillPie(const GdipBrush& brush, float x, float y, float width, float height,
@@ -241,8 +237,8 @@ bool 图形::FillPie(const GdipBrush& brush, float x, float y, float width, floa
                                        startAngle, sweepAngle));
 }
 
-bool 图形::FillPieI(const GdipBrush& brush, int x, int y, int width, int height,
-                    float startAngle, float sweepAngle) {
+bool 图形::FillPieI(const GdipBrush& brush, int x, int y, int width, int height, float startAngle,
+                    float sweepAngle) {
   return RecordStatus(api::GdipFillPieI(graphics_, brush.BrushHandle(), x, y, width, height,
                                         startAngle, sweepAngle));
 }
@@ -301,8 +297,8 @@ bool 图形::MeasureString(std::string_view text, const GdipFont& font, const Re
   return ok;
 }
 
-bool 图形::MeasureCharacterRanges(std::string_view text, const GdipFont& font,
-                                  const RectF& layout, const GdipStringFormat& format,
+bool 图形::MeasureCharacterRanges(std::string_view text, const GdipFont& font, const RectF& layout,
+                                  const GdipStringFormat& format,
                                   std::span<Gdiplus::GpRegion*> regions) {
   const std::wstring wide = ToWide(text);
   const Gdiplus::RectF native = Native(layout);
@@ -316,8 +312,7 @@ bool 图形::DrawDriverString(std::string_view text, const GdipFont& font, const
                             const Gdiplus::GpMatrix* matrix) {
   const std::wstring wide = ToWide(text);
   // GDI+ reads one position per character unless it places the glyphs itself from the first.
-  const size_t needed =
-      (flags & Gdiplus::DriverStringOptionsRealizedAdvance) ? 1 : wide.size();
+  const size_t needed = (flags & Gdiplus::DriverStringOptionsRealizedAdvance) ? 1 : wide.size();
   if (positions.size() < needed) return RecordStatus(Gdiplus::InvalidParameter);
   return RecordStatus(api::GdipDrawDriverString(
       graphics_, reinterpret_cast<const UINT16*>(wide.c_str()), static_cast<INT>(wide.size()),
@@ -339,13 +334,11 @@ bool 图形::DrawCachedBitmap(Gdiplus::GpCachedBitmap* cachedBitmap, int x, int 
 }
 
 bool 图形::DrawImageRect(const GdipImage& image, float x, float y, float width, float height) {
-  return RecordStatus(
-      api::GdipDrawImageRect(graphics_, image.ImageHandle(), x, y, width, height));
+  return RecordStatus(api::GdipDrawImageRect(graphics_, image.ImageHandle(), x, y, width, height));
 }
 
 bool 图形::DrawImageRectI(const GdipImage& image, int x, int y, int width, int height) {
-  return RecordStatus(
-      api::GdipDrawImageRectI(graphics_, image.ImageHandle(), x, y, width, height));
+  return RecordStatus(api::GdipDrawImageRectI(graphics_, image.ImageHandle(), x, y, width, height));
 }
 
 bool 图形::DrawImagePoints(const GdipImage& image, std::span<const Gdiplus::PointF> points) {
@@ -362,44 +355,40 @@ bool 图形::DrawImagePointRect(const GdipImage& image, float x, float y, float 
                               float sourceY, float sourceWidth, float sourceHeight,
                               Gdiplus::Unit sourceUnit) {
   return RecordStatus(api::GdipDrawImagePointRect(graphics_, image.ImageHandle(), x, y, sourceX,
-                                                  sourceY, sourceWidth, sourceHeight,
-                                                  sourceUnit));
+                                                  sourceY, sourceWidth, sourceHeight, sourceUnit));
 }
 
 bool 图形::DrawImagePointRectI(const GdipImage& image, int x, int y, int sourceX, int sourceY,
                                int sourceWidth, int sourceHeight, Gdiplus::Unit sourceUnit) {
-  return RecordStatus(api::GdipDrawImagePointRectI(graphics_, image.ImageHandle(), x, y,
-                                                   sourceX, sourceY, sourceWidth, sourceHeight,
-                                                   sourceUnit));
+  return RecordStatus(api::GdipDrawImagePointRectI(graphics_, image.ImageHandle(), x, y, sourceX,
+                                                   sourceY, sourceWidth, sourceHeight, sourceUnit));
 }
 
 bool 图形::DrawImageRectRect(const GdipImage& image, float x, float y, float width, float height,
                              float sourceX, float sourceY, float sourceWidth, float sourceHeight,
                              Gdiplus::Unit sourceUnit,
                              const Gdiplus::GpImageAttributes* attributes) {
-  return RecordStatus(api::GdipDrawImageRectRect(graphics_, image.ImageHandle(), x, y, width,
-                                                 height, sourceX, sourceY, sourceWidth,
-                                                 sourceHeight, sourceUnit, attributes, nullptr,
-                                                 nullptr));
+  return RecordStatus(api::GdipDrawImageRectRect(
+      graphics_, image.ImageHandle(), x, y, width, height, sourceX, sourceY, sourceWidth,
+      sourceHeight, sourceUnit, attributes, nullptr, nullptr));
 }
 
 bool 图形::DrawImageRectRectI(const GdipImage& image, int x, int y, int width, int height,
                               int sourceX, int sourceY, int sourceWidth, int sourceHeight,
                               Gdiplus::Unit sourceUnit,
                               const Gdiplus::GpImageAttributes* attributes) {
-  return RecordStatus(api::GdipDrawImageRectRectI(graphics_, image.ImageHandle(), x, y, width,
-                                                  height, sourceX, sourceY, sourceWidth,
-                                                  sourceHeight, sourceUnit, attributes, nullptr,
-                                                  nullptr));
+  return RecordStatus(api::GdipDrawImageRectRectI(
+      graphics_, image.ImageHandle(), x, y, width, height, sourceX, sourceY, sourceWidth,
+      sourceHeight, sourceUnit, attributes, nullptr, nullptr));
 }
 
 bool 图形::DrawImagePointsRect(const GdipImage& image, std::span<const Gdiplus::PointF> points,
-                               float sourceX, float sourceY, float sourceWidth,
-                               float sourceHeight, Gdiplus::Unit sourceUnit,
+                               float sourceX, float sourceY, float sourceWidth, float sourceHeight,
+                               Gdiplus::Unit sourceUnit,
                                const Gdiplus::GpImageAttributes* attributes) {
   return RecordStatus(api::GdipDrawImagePointsRect(
-      graphics_, image.ImageHandle(), points.data(), Count(points), sourceX, sourceY,
-      sourceWidth, sourceHeight, sourceUnit, attributes, nullptr, nullptr));
+      graphics_, image.ImageHandle(), points.data(), Count(points), sourceX, sourceY, sourceWidth,
+      sourceHeight, sourceUnit, attributes, nullptr, nullptr));
 }
 
 bool 图形::DrawImagePointsRectI(const GdipImage& image, std::span<const Gdiplus::Point> points,
@@ -407,8 +396,8 @@ bool 图形::DrawImagePointsRectI(const GdipImage& image, std::span<const Gdiplu
                                 Gdiplus::Unit sourceUnit,
                                 const Gdiplus::GpImageAttributes* attributes) {
   return RecordStatus(api::GdipDrawImagePointsRectI(
-      graphics_, image.ImageHandle(), points.data(), Count(points), sourceX, sourceY,
-      sourceWidth, sourceHeight, sourceUnit, attributes, nullptr, nullptr));
+      graphics_, image.ImageHandle(), points.data(), Count(points), sourceX, sourceY, sourceWidth,
+      sourceHeight, sourceUnit, attributes, nullptr, nullptr));
 }
 
 // ---- Metafile enumeration.
@@ -433,8 +422,8 @@ bool 图形::EnumerateMetafileDestRect(const Gdiplus::GpMetafile* metafile,
                                      const Gdiplus::RectF& destination, EnumerateProc callback,
                                      void* callbackData,
                                      const Gdiplus::GpImageAttributes* attributes) {
-  return RecordStatus(api::GdipEnumerateMetafileDestRect(graphics_, metafile, destination,
-                                                         callback, callbackData, attributes));
+  return RecordStatus(api::GdipEnumerateMetafileDestRect(graphics_, metafile, destination, callback,
+                                                         callbackData, attributes));
 }
 
 bool 图形::EnumerateMetafileDestRectI(const Gdiplus::GpMetafile* metafile,
@@ -449,25 +438,24 @@ bool 图形::EnumerateMetafileDestPoints(const Gdiplus::GpMetafile* metafile,
                                        std::span<const Gdiplus::PointF> destination,
                                        EnumerateProc callback, void* callbackData,
                                        const Gdiplus::GpImageAttributes* attributes) {
-  return RecordStatus(api::GdipEnumerateMetafileDestPoints(graphics_, metafile,
-                                                           destination.data(), Count(destination),
-                                                           callback, callbackData, attributes));
+  return RecordStatus(api::GdipEnumerateMetafileDestPoints(graphics_, metafile, destination.data(),
+                                                           Count(destination), callback,
+                                                           callbackData, attributes));
 }
 
 bool 图形::EnumerateMetafileDestPointsI(const Gdiplus::GpMetafile* metafile,
                                         std::span<const Gdiplus::Point> destination,
                                         EnumerateProc callback, void* callbackData,
                                         const Gdiplus::GpImageAttributes* attributes) {
-  return RecordStatus(api::GdipEnumerateMetafileDestPointsI(
-      graphics_, metafile, destination.data(), Count(destination), callback, callbackData,
-      attributes));
+  return RecordStatus(api::GdipEnumerateMetafileDestPointsI(graphics_, metafile, destination.data(),
+                                                            Count(destination), callback,
+                                                            callbackData, attributes));
 }
 
 bool 图形::EnumerateMetafileSrcRectDestPoint(const Gdiplus::GpMetafile* metafile,
                                              const Gdiplus::PointF& destination,
-                                             const Gdiplus::RectF& source,
-                                             Gdiplus::Unit sourceUnit, EnumerateProc callback,
-                                             void* callbackData,
+                                             const Gdiplus::RectF& source, Gdiplus::Unit sourceUnit,
+                                             EnumerateProc callback, void* callbackData,
                                              const Gdiplus::GpImageAttributes* attributes) {
   return RecordStatus(api::GdipEnumerateMetafileSrcRectDestPoint(
       graphics_, metafile, destination, source, sourceUnit, callback, callbackData, attributes));
@@ -475,9 +463,8 @@ bool 图形::EnumerateMetafileSrcRectDestPoint(const Gdiplus::GpMetafile* metafi
 
 bool 图形::EnumerateMetafileSrcRectDestPointI(const Gdiplus::GpMetafile* metafile,
                                               const Gdiplus::Point& destination,
-                                              const Gdiplus::Rect& source,
-                                              Gdiplus::Unit sourceUnit, EnumerateProc callback,
-                                              void* callbackData,
+                                              const Gdiplus::Rect& source, Gdiplus::Unit sourceUnit,
+                                              EnumerateProc callback, void* callbackData,
                                               const Gdiplus::GpImageAttributes* attributes) {
   return RecordStatus(api::GdipEnumerateMetafileSrcRectDestPointI(
       graphics_, metafile, destination, source, sourceUnit, callback, callbackData, attributes));
@@ -485,9 +472,8 @@ bool 图形::EnumerateMetafileSrcRectDestPointI(const Gdiplus::GpMetafile* metaf
 
 bool 图形::EnumerateMetafileSrcRectDestRect(const Gdiplus::GpMetafile* metafile,
                                             const Gdiplus::RectF& destination,
-                                            const Gdiplus::RectF& source,
-                                            Gdiplus::Unit sourceUnit, EnumerateProc callback,
-                                            void* callbackData,
+                                            const Gdiplus::RectF& source, Gdiplus::Unit sourceUnit,
+                                            EnumerateProc callback, void* callbackData,
                                             const Gdiplus::GpImageAttributes* attributes) {
   return RecordStatus(api::GdipEnumerateMetafileSrcRectDestRect(
       graphics_, metafile, destination, source, sourceUnit, callback, callbackData, attributes));
@@ -495,9 +481,8 @@ bool 图形::EnumerateMetafileSrcRectDestRect(const Gdiplus::GpMetafile* metafil
 
 bool 图形::EnumerateMetafileSrcRectDestRectI(const Gdiplus::GpMetafile* metafile,
                                              const Gdiplus::Rect& destination,
-                                             const Gdiplus::Rect& source,
-                                             Gdiplus::Unit sourceUnit, EnumerateProc callback,
-                                             void* callbackData,
+                                             const Gdiplus::Rect& source, Gdiplus::Unit sourceUnit,
+                                             EnumerateProc callback, void* callbackData,
                                              const Gdiplus::GpImageAttributes* attributes) {
   return RecordStatus(api::GdipEnumerateMetafileSrcRectDestRectI(
       graphics_, metafile, destination, source, sourceUnit, callback, callbackData, attributes));

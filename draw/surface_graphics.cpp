@@ -99,7 +99,9 @@ bool 图形::GetPageUnit(Gdiplus::Unit* unit) {
   return RecordStatus(api::GdipGetPageUnit(graphics_, unit));
 }
 
-bool 图形::SetPageScale(float scale) { return RecordStatus(api::GdipSetPageScale(graphics_, scale)); }
+bool 图形::SetPageScale(float scale) {
+  return RecordStatus(api::GdipSetPageScale(graphics_, scale));
+}
 
 bool 图形::GetPageScale(float* scale) {
   return RecordStatus(api::GdipGetPageScale(graphics_, scale));
@@ -220,8 +222,7 @@ bool 图形::BeginContainer(const Gdiplus::RectF& destination, const Gdiplus::Re
 
 bool 图形::BeginContainerI(const Gdiplus::Rect& destination, const Gdiplus::Rect& source,
                            Gdiplus::Unit unit, Gdiplus::GraphicsContainer* container) {
-  return RecordStatus(
-      api::GdipBeginContainerI(graphics_, &destination, &source, unit, container));
+  return RecordStatus(api::GdipBeginContainerI(graphics_, &destination, &source, unit, container));
 }
 
 bool 图形::BeginContainer2(Gdiplus::GraphicsContainer* container) {
@@ -233,8 +234,7 @@ bool 图形::EndContainer(Gdiplus::GraphicsContainer container) {
 }
 
 bool 图形::Comment(std::span<const BYTE> data) {
-  return RecordStatus(
-      api::GdipComment(graphics_, static_cast<UINT>(data.size()), data.data()));
+  return RecordStatus(api::GdipComment(graphics_, static_cast<UINT>(data.size()), data.data()));
 }
 
 }  // namespace draw

@@ -59,8 +59,8 @@ bool 图形::CopyFromDC(HDC source, int x, int y, int width, int height, int sou
       kFromBitBlt);
 }
 
-bool 图形::StretchFromDC(HDC source, int x, int y, int width, int height, int sourceX,
-                         int sourceY, int sourceWidth, int sourceHeight, DWORD rasterOperation) {
+bool 图形::StretchFromDC(HDC source, int x, int y, int width, int height, int sourceX, int sourceY,
+                         int sourceWidth, int sourceHeight, DWORD rasterOperation) {
   return Check(api::StretchBlt(memoryDC_, x, y, width, height, source, sourceX, sourceY,
                                sourceWidth, sourceHeight, rasterOperation),
                kFromStretchBlt);
@@ -99,10 +99,10 @@ bool 图形::CopyToDC(HDC target, int x, int y, int width, int height, int sourc
       kToDcBitBlt);
 }
 
-bool 图形::StretchToDevice(int x, int y, int width, int height, int sourceWidth,
-                           int sourceHeight, DWORD rasterOperation) {
-  return Check(api::StretchBlt(deviceContext_, x, y, width, height, memoryDC_, sourceX_,
-                               sourceY_, sourceWidth, sourceHeight, rasterOperation),
+bool 图形::StretchToDevice(int x, int y, int width, int height, int sourceWidth, int sourceHeight,
+                           DWORD rasterOperation) {
+  return Check(api::StretchBlt(deviceContext_, x, y, width, height, memoryDC_, sourceX_, sourceY_,
+                               sourceWidth, sourceHeight, rasterOperation),
                kToDeviceStretchBlt);
 }
 
@@ -113,8 +113,7 @@ bool 图形::StretchToDC(HDC target, int x, int y, int width, int height, int so
                kToDcStretchBlt);
 }
 
-bool 图形::TransparentCopyToDevice(int x, int y, int width, int height,
-                                   COLORREF transparentColor) {
+bool 图形::TransparentCopyToDevice(int x, int y, int width, int height, COLORREF transparentColor) {
   return Check(api::TransparentBlt(deviceContext_, x, y, width, height, memoryDC_, sourceX_,
                                    sourceY_, width, height, transparentColor),
                kToDeviceTransparentBlt);
@@ -130,14 +129,13 @@ bool 图形::TransparentCopyToDC(HDC target, int x, int y, int width, int height
 
 bool 图形::AlphaCopyToDevice(int x, int y, int width, int height, BYTE alpha) {
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, 0};
-  return Check(api::AlphaBlend(deviceContext_, x, y, width, height, memoryDC_, sourceX_,
-                               sourceY_, width, height, blend),
+  return Check(api::AlphaBlend(deviceContext_, x, y, width, height, memoryDC_, sourceX_, sourceY_,
+                               width, height, blend),
                kToDeviceAlphaBlend);
 }
 
-bool 图形::AlphaCopyToDC(HDC target, int x, int y, int width, int height, int sourceX,
-                         int sourceY, int sourceWidth, int sourceHeight, BYTE alpha,
-                         bool perPixelAlpha) {
+bool 图形::AlphaCopyToDC(HDC target, int x, int y, int width, int height, int sourceX, int sourceY,
+                         int sourceWidth, int sourceHeight, BYTE alpha, bool perPixelAlpha) {
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha,
                             static_cast<BYTE>(perPixelAlpha ? AC_SRC_ALPHA : 0)};
   return Check(api::AlphaBlend(target, x, y, width, height, memoryDC_, sourceX, sourceY,
@@ -203,8 +201,7 @@ bool 图形::ReadPixels(std::span<std::uint32_t> pixels) {
     return false;
   }
   BITMAPINFO info = TopDown32(width_, height_);
-  return GetDIBits(0, static_cast<UINT>(height_), pixels.data(), &info, DIB_RGB_COLORS) ==
-         height_;
+  return GetDIBits(0, static_cast<UINT>(height_), pixels.data(), &info, DIB_RGB_COLORS) == height_;
 }
 
 bool 图形::WritePixels(std::span<const std::uint32_t> pixels) {
@@ -214,8 +211,7 @@ bool 图形::WritePixels(std::span<const std::uint32_t> pixels) {
     return false;
   }
   const BITMAPINFO info = TopDown32(width_, height_);
-  return SetDIBits(0, static_cast<UINT>(height_), pixels.data(), &info, DIB_RGB_COLORS) ==
-         height_;
+  return SetDIBits(0, static_cast<UINT>(height_), pixels.data(), &info, DIB_RGB_COLORS) == height_;
 }
 
 }  // namespace draw

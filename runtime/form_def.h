@@ -40,14 +40,14 @@ struct ComponentDef {
   bool visible = true;  // menu entries: false means hidden
   bool disabled = false;
   bool tabStop = false;
-  const char* text = nullptr;  // caption, content or menu text ("-" is a separator)
+  const char* text = nullptr;     // caption, content or menu text ("-" is a separator)
   const FontDef* font = nullptr;  // null: the default GUI font
   const PictureData* picture = nullptr;
-  bool wordWrap = false;  // transparent labels
-  bool checked = false;   // menu items
-  int menuLevel = 0;      // menu entries: 0 top level, 1 below it
-  Action onEvent = nullptr;            // click, menu choice or timer tick
-  MouseAction onMouseDown = nullptr;   // picture box
+  bool wordWrap = false;              // transparent labels
+  bool checked = false;               // menu items
+  int menuLevel = 0;                  // menu entries: 0 top level, 1 below it
+  Action onEvent = nullptr;           // click, menu choice or timer tick
+  MouseAction onMouseDown = nullptr;  // picture box
 };
 
 struct FormDef {
@@ -59,7 +59,7 @@ struct FormDef {
   DWORD style;
   DWORD exStyle;
   const PictureData* background;  // tiled from the top-left corner over the button-face colour
-  int iconResource;        // 0: none
+  int iconResource;               // 0: none
   bool escCloses;
   std::span<const ComponentDef> components;
   Action onCreated;

@@ -89,8 +89,8 @@ bool DecodeJpegInto(const unsigned char* bytes, std::size_t size, DecodedPicture
     jpeg_read_scanlines(&info, rows, 1);
     std::uint32_t* target = &out->pixels[y * out->width];
     for (int x = 0; x < out->width; ++x)
-      target[x] = (std::uint32_t((*row)[x * 3]) << 16) |
-                  (std::uint32_t((*row)[x * 3 + 1]) << 8) | (*row)[x * 3 + 2];
+      target[x] = (std::uint32_t((*row)[x * 3]) << 16) | (std::uint32_t((*row)[x * 3 + 1]) << 8) |
+                  (*row)[x * 3 + 2];
   }
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);

@@ -8,8 +8,8 @@ namespace runtime {
 
 struct PlatformSeams {
   int(WINAPI* messageBox)(HWND owner, LPCSTR text, LPCSTR caption, UINT style);
-  HINSTANCE(WINAPI* shellExecute)(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
-                                  LPCSTR directory, INT show);
+  HINSTANCE(WINAPI* shellExecute)
+  (HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show);
 };
 
 // The process-wide seams; they start out as MessageBoxA and ShellExecuteA.

@@ -81,9 +81,15 @@ void ApplyZoneCursor() {
   if (!skin) return;
   LPCSTR id = IDC_ARROW;
   switch (skin->cursorZone) {
-    case kZoneRightEdge: id = IDC_SIZEWE; break;
-    case kZoneBottomEdge: id = IDC_SIZENS; break;
-    case kZoneCorner: id = IDC_SIZENWSE; break;
+    case kZoneRightEdge:
+      id = IDC_SIZEWE;
+      break;
+    case kZoneBottomEdge:
+      id = IDC_SIZENS;
+      break;
+    case kZoneCorner:
+      id = IDC_SIZENWSE;
+      break;
   }
   draw::api::SetCursor(draw::api::LoadCursorA(nullptr, id));
 }

@@ -131,12 +131,17 @@ void RedrawButton(int index) {
                         SRCCOPY);
   const draw::GdipImage* image = nullptr;
   switch (button.state) {
-    case kNormal: image = &button.normalImage; break;
-    case kHover: image = &button.hoverImage; break;
-    case kPressed: image = &button.pressedImage; break;
+    case kNormal:
+      image = &button.normalImage;
+      break;
+    case kHover:
+      image = &button.hoverImage;
+      break;
+    case kPressed:
+      image = &button.pressedImage;
+      break;
   }
-  if (image)
-    piece.DrawImageRect(*image, 0.0f, 0.0f, static_cast<float>(w), static_cast<float>(h));
+  if (image) piece.DrawImageRect(*image, 0.0f, 0.0f, static_cast<float>(w), static_cast<float>(h));
   piece.AlphaCopyToDevice(x, y + 1, w, h, 255);
 }
 

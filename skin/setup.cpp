@@ -43,8 +43,8 @@ void TearDownSkin() { Instance().reset(); }
 void SetUpSkin(std::int32_t windowId, std::int32_t unitId, std::span<const std::uint8_t> icon,
                int iconGiven, std::span<const std::uint8_t> backgroundPicture, int pictureGiven,
                COLORREF colour, int colourGiven, int panelOn, int topBandOn, int bottomBandOn,
-               const char* tipText, int textGiven, int buttonLayout,
-               ClickAction firstClickAction, ClickAction secondClickAction) {
+               const char* tipText, int textGiven, int buttonLayout, ClickAction firstClickAction,
+               ClickAction secondClickAction) {
   (void)pictureGiven;  // an empty picture simply stays empty
   (void)textGiven;     // likewise an absent text
   WindowSkin* skin = Skin();

@@ -28,8 +28,8 @@ void CreateSkinObjects();
 void SetUpSkin(std::int32_t windowId, std::int32_t unitId, std::span<const std::uint8_t> icon,
                int iconGiven, std::span<const std::uint8_t> backgroundPicture, int pictureGiven,
                COLORREF colour, int colourGiven, int panelOn, int topBandOn, int bottomBandOn,
-               const char* tipText, int textGiven, int buttonLayout,
-               ClickAction firstClickAction, ClickAction secondClickAction);
+               const char* tipText, int textGiven, int buttonLayout, ClickAction firstClickAction,
+               ClickAction secondClickAction);
 
 // The same arguments by name, for callers: what is left out takes the default given here.
 struct SkinSettings {

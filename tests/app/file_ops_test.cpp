@@ -15,7 +15,8 @@ TEST(ConfigFolder, IsTheRoamingFolderWithTheUnresolvedGameSubPath) {
   char roaming[MAX_PATH] = {};
   ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, roaming, CSIDL_APPDATA, FALSE));
   const std::string folder = app::ResolveConfigFolder();
-  EXPECT_EQ(folder, std::string(roaming) + "\\..\\Local\\TslGame\\Saved\\Config\\WindowsNoEditor\\");
+  EXPECT_EQ(folder,
+            std::string(roaming) + "\\..\\Local\\TslGame\\Saved\\Config\\WindowsNoEditor\\");
   EXPECT_NE(folder.find("\\AppData\\Roaming\\..\\Local\\"), std::string::npos);
 }
 
@@ -35,7 +36,9 @@ TEST(PathChecks, DoubleByteCharactersAreNotMistakenForSeparators) {
   EXPECT_TRUE(app::EndsWithBackslash("C:\\x\\"));
   EXPECT_FALSE(app::EndsWithBackslash("C:\\\x81\x5C"));
   EXPECT_FALSE(app::EndsWithBackslash(""));
-  EXPECT_FALSE(app::HasFolderPart("\x81\x5C" "Engine.ini"));
+  EXPECT_FALSE(
+      app::HasFolderPart("\x81\x5C"
+                         "Engine.ini"));
   EXPECT_FALSE(app::HasFolderPart("Engine.ini"));
   EXPECT_FALSE(app::HasFolderPart("foo:Engine.ini"));
   EXPECT_TRUE(app::HasFolderPart("C:Engine.ini"));
@@ -44,7 +47,8 @@ TEST(PathChecks, DoubleByteCharactersAreNotMistakenForSeparators) {
 }
 
 TEST(PathChecks, DriveRootsAreRecognisedWhateverTheSeparators) {
-  for (const char* root : {"C:", "C:\\", "d:/", "C:\\\\"}) EXPECT_TRUE(app::IsDriveRoot(root)) << root;
+  for (const char* root : {"C:", "C:\\", "d:/", "C:\\\\"})
+    EXPECT_TRUE(app::IsDriveRoot(root)) << root;
   for (const char* other : {"C:\\x", "C:x", "\\\\", "", "CC:\\", "\\\\srv\\share"})
     EXPECT_FALSE(app::IsDriveRoot(other)) << other;
 }
@@ -136,7 +140,8 @@ TEST(RemoveFolderTree, RefusesDriveRoots) {
   const std::string drive(1, letter);
   const bool mapped = WaitForPath(drive + ":\\keep.ini");
   if (mapped) {
-    for (const std::string& root : {drive + ":", drive + ":\\", "  " + drive + ":/", drive + ":\\\\"})
+    for (const std::string& root :
+         {drive + ":", drive + ":\\", "  " + drive + ":/", drive + ":\\\\"})
       EXPECT_FALSE(app::RemoveFolderTree(root)) << root;
   }
   RunUnix("/bin/rm -f \"" + link + "\"");

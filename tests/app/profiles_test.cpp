@@ -20,9 +20,13 @@ const std::vector<std::string> kStreamingKeys = {"r.Streaming.MipBias=16", "r.Ma
 
 // The section of the game's file after the profile: its three keys first, in their places.
 std::vector<std::string> ScalabilityGroups(const char* textureLevel) {
-  return {"sg.ResolutionQuality=70.000000", "sg.ViewDistanceQuality=0",
-          std::string("sg.TextureQuality=") + textureLevel, "sg.AntiAliasingQuality=0",
-          "sg.ShadowQuality=0", "sg.PostProcessQuality=0", "sg.EffectsQuality=0",
+  return {"sg.ResolutionQuality=70.000000",
+          "sg.ViewDistanceQuality=0",
+          std::string("sg.TextureQuality=") + textureLevel,
+          "sg.AntiAliasingQuality=0",
+          "sg.ShadowQuality=0",
+          "sg.PostProcessQuality=0",
+          "sg.EffectsQuality=0",
           "sg.FoliageQuality=0"};
 }
 
@@ -45,8 +49,8 @@ TEST(OptimizeProfiles, UpdateInPlaceAndSwitchingLevelsLeavesOnlyTheSelectedSecti
   const Ini lowSettings{{"ScalabilityGroups", ScalabilityGroups("0")},
                         {"/Script/TslGame.TslGameUserSettings", {"bUseVSync=False"}}};
   EXPECT_EQ(apptest::ParseIni(settings), lowSettings);
-  EXPECT_EQ(apptest::ParseIni(scalability),
-            (Ini{{"TextureQuality@1", {"r.MaxAnisotropy=2"}}, {"TextureQuality@0", kStreamingKeys}}));
+  EXPECT_EQ(apptest::ParseIni(scalability), (Ini{{"TextureQuality@1", {"r.MaxAnisotropy=2"}},
+                                                 {"TextureQuality@0", kStreamingKeys}}));
 
   // The same profile again changes nothing.
   app::OptimizeAction(dir.path(), app::kLowSpecProfile);
@@ -58,8 +62,9 @@ TEST(OptimizeProfiles, UpdateInPlaceAndSwitchingLevelsLeavesOnlyTheSelectedSecti
   EXPECT_EQ(ReadIni(dir.path() + "GameUserSettings.ini"),
             (Ini{{"ScalabilityGroups", ScalabilityGroups("3")},
                  {"/Script/TslGame.TslGameUserSettings", {"bUseVSync=False"}}}));
-  EXPECT_EQ(ReadIni(dir.path() + "Scalability.ini"),
-            (Ini{{"TextureQuality@1", {"r.MaxAnisotropy=2"}}, {"TextureQuality@3", kStreamingKeys}}));
+  EXPECT_EQ(
+      ReadIni(dir.path() + "Scalability.ini"),
+      (Ini{{"TextureQuality@1", {"r.MaxAnisotropy=2"}}, {"TextureQuality@3", kStreamingKeys}}));
   EXPECT_TRUE(recorder.messages().empty());
 }
 
@@ -80,7 +85,8 @@ TEST(OptimizeProfiles, MissingSectionsAreAppendedAndAMissingFileIsCreated) {
                    "sg.TextureQuality=3", "sg.EffectsQuality=0", "sg.FoliageQuality=0"}}}));
   EXPECT_EQ(ReadIni(dir.path() + "Scalability.ini"), (Ini{{"TextureQuality@3", kStreamingKeys}}));
   // The missing Scalability.ini could not be backed up: one message, then the writes all the same.
-  EXPECT_EQ(recorder.messageTexts(), std::vector<std::string>{"备份失败，请以管理员身份运行本程序。"});
+  EXPECT_EQ(recorder.messageTexts(),
+            std::vector<std::string>{"备份失败，请以管理员身份运行本程序。"});
   EXPECT_TRUE(update.restoreEnabled);
 }
 

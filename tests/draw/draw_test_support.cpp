@@ -152,8 +152,8 @@ const char* RegisterTestClass() {
 }  // namespace
 
 TestWindow::TestWindow(int width, int height) {
-  hwnd_ = CreateWindowExA(0, RegisterTestClass(), "test", WS_POPUP, 10, 10, width, height,
-                          nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  hwnd_ = CreateWindowExA(0, RegisterTestClass(), "test", WS_POPUP, 10, 10, width, height, nullptr,
+                          nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 TestWindow::~TestWindow() { DestroyWindow(hwnd_); }

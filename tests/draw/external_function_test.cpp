@@ -100,23 +100,16 @@ void BindInChild(const char* library, const char* name) {
 }
 
 TEST(ExternalFunctionDeathTest, MissingLibraryOrExportEndsWithTheRunTimeError) {
-  EXPECT_EXIT(
-      BindInChild("cy_no_such_library.dll", "Nothing"),
-      testing::ExitedWithCode(-1),
-      "owner=0+ style=16 caption=\\[错误\\] text=\\[运行时出错!\r\n\r\n错误信息："
-      "无法找到指定DLL库文件“cy_no_such_library.dll”中的输出命令“Nothing”\\]");
-  EXPECT_EXIT(
-      BindInChild("User32.dll", "CyNoSuchExport"),
-      testing::ExitedWithCode(-1),
-      "无法找到指定DLL库文件“User32.dll”中的输出命令“CyNoSuchExport”\\]");
-  EXPECT_EXIT(
-      BindInChild("", "CyNoSuchExport"),
-      testing::ExitedWithCode(-1),
-      "style=16 caption=\\[错误\\] text=\\[运行时出错!\r\n\r\n错误信息："
-      "无法找到指定DLL库文件中的输出命令“CyNoSuchExport”\\]");
-  EXPECT_EXIT(
-      BindInChild("Kernel32.dll", "#notanumber"),
-      testing::ExitedWithCode(-1), "中的输出命令“#notanumber”\\]");
+  EXPECT_EXIT(BindInChild("cy_no_such_library.dll", "Nothing"), testing::ExitedWithCode(-1),
+              "owner=0+ style=16 caption=\\[错误\\] text=\\[运行时出错!\r\n\r\n错误信息："
+              "无法找到指定DLL库文件“cy_no_such_library.dll”中的输出命令“Nothing”\\]");
+  EXPECT_EXIT(BindInChild("User32.dll", "CyNoSuchExport"), testing::ExitedWithCode(-1),
+              "无法找到指定DLL库文件“User32.dll”中的输出命令“CyNoSuchExport”\\]");
+  EXPECT_EXIT(BindInChild("", "CyNoSuchExport"), testing::ExitedWithCode(-1),
+              "style=16 caption=\\[错误\\] text=\\[运行时出错!\r\n\r\n错误信息："
+              "无法找到指定DLL库文件中的输出命令“CyNoSuchExport”\\]");
+  EXPECT_EXIT(BindInChild("Kernel32.dll", "#notanumber"), testing::ExitedWithCode(-1),
+              "中的输出命令“#notanumber”\\]");
 }
 
 // --- one report, whatever arrives while it is open ---
@@ -164,8 +157,8 @@ void PaintWithAMissingFunction() {
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.lpszClassName = "CyPaintsThroughTheTable";
   RegisterClassA(&windowClass);
-  g_paintingWindow = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0,
-                                     0, 60, 40, nullptr, nullptr, windowClass.hInstance, nullptr);
+  g_paintingWindow = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
+                                     60, 40, nullptr, nullptr, windowClass.hInstance, nullptr);
   UpdateWindow(g_paintingWindow);
   fprintf(stderr, "[not painted]");
 }

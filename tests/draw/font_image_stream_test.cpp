@@ -119,9 +119,9 @@ TEST(GdipFontFamilies, GenericFamiliesAreFoundOrReportedMissing) {
   // GDI+ takes the generic families from particular installed fonts; a system without them
   // answers FontFamilyNotFound, and the object stays empty.
   draw::GdipFontFamily family;
-  for (auto create : {&draw::GdipFontFamily::CreateGenericSansSerif,
-                      &draw::GdipFontFamily::CreateGenericSerif,
-                      &draw::GdipFontFamily::CreateGenericMonospace}) {
+  for (auto create :
+       {&draw::GdipFontFamily::CreateGenericSansSerif, &draw::GdipFontFamily::CreateGenericSerif,
+        &draw::GdipFontFamily::CreateGenericMonospace}) {
     if ((family.*create)()) {
       std::string name;
       ASSERT_TRUE(family.GetFamilyName(&name));
@@ -140,8 +140,8 @@ TEST(GdipFontFamilies, FontSizeStyleUnitFamilyAndHeights) {
   draw::GdipFontFamily family;
   ASSERT_TRUE(family.CreateFromName(familyName, draw::GdipFontCollection()));
   draw::GdipFont font;
-  ASSERT_TRUE(font.CreateFromFamily(family, 12.5f, Gdiplus::FontStyleBold | Gdiplus::FontStyleItalic,
-                                    Gdiplus::UnitPoint));
+  ASSERT_TRUE(font.CreateFromFamily(
+      family, 12.5f, Gdiplus::FontStyleBold | Gdiplus::FontStyleItalic, Gdiplus::UnitPoint));
   float size = 0;
   INT style = 0;
   Gdiplus::Unit unit{};
@@ -382,7 +382,8 @@ TEST(GdipImageFamily, ClonesAndThumbnailsOutliveTheImageTheyCameFrom) {
   draw::GdipImage clone, thumbnail;
   {
     draw::GdipImage image;
-    ASSERT_TRUE(image.LoadFromBytes(draw_testing::EncodeSolidImage(L"image/png", 8, 6, 0xFF336699)));
+    ASSERT_TRUE(
+        image.LoadFromBytes(draw_testing::EncodeSolidImage(L"image/png", 8, 6, 0xFF336699)));
     ASSERT_TRUE(image.Clone(clone));
     ASSERT_TRUE(image.GetThumbnail(4, 3, thumbnail));
     EXPECT_EQ(clone.Stream().GetStream(), image.Stream().GetStream());
@@ -424,7 +425,8 @@ TEST(GdipImageFamily, FramesOfAMultiPageTiff) {
   ULONG multiFrame = Gdiplus::EncoderValueMultiFrame;
   ULONG flush = Gdiplus::EncoderValueFlush;
   // EncoderSaveFlag
-  const GUID saveFlag = {0x292266fc, 0xac40, 0x47bf, {0x8c, 0xfc, 0xa8, 0x5b, 0x89, 0xa6, 0x55, 0xde}};
+  const GUID saveFlag = {
+      0x292266fc, 0xac40, 0x47bf, {0x8c, 0xfc, 0xa8, 0x5b, 0x89, 0xa6, 0x55, 0xde}};
   Gdiplus::EncoderParameters parameters{};
   parameters.Count = 1;
   parameters.Parameter[0].Guid = saveFlag;
@@ -455,9 +457,8 @@ TEST(GdipImageFamily, FramesOfAMultiPageTiff) {
 TEST(GdipImageFamily, PropertyItemsOfAPngTextChunk) {
   constexpr PROPID kImageTitle = 0x0320;
   draw::GdipImage image;
-  ASSERT_TRUE(image.LoadFromBytes(
-      WithPngText(draw_testing::EncodeSolidImage(L"image/png", 2, 2, 0xFF000000), "Title",
-                  "hello")));
+  ASSERT_TRUE(image.LoadFromBytes(WithPngText(
+      draw_testing::EncodeSolidImage(L"image/png", 2, 2, 0xFF000000), "Title", "hello")));
   UINT count = 0;
   ASSERT_TRUE(image.GetPropertyCount(&count));
   ASSERT_GE(count, 1u);
@@ -468,8 +469,8 @@ TEST(GdipImageFamily, PropertyItemsOfAPngTextChunk) {
   ASSERT_TRUE(image.GetPropertyItemSize(kImageTitle, &size));
   ASSERT_GE(size, sizeof(Gdiplus::PropertyItem));
   std::vector<std::uint64_t> storage((size + 7) / 8);
-  ASSERT_TRUE(image.GetPropertyItem(
-      kImageTitle, {reinterpret_cast<std::uint8_t*>(storage.data()), size}));
+  ASSERT_TRUE(
+      image.GetPropertyItem(kImageTitle, {reinterpret_cast<std::uint8_t*>(storage.data()), size}));
   const auto* item = reinterpret_cast<const Gdiplus::PropertyItem*>(storage.data());
   EXPECT_EQ(item->id, kImageTitle);
   EXPECT_EQ(std::string(static_cast<const char*>(item->value)), "hello");

@@ -203,7 +203,8 @@ TEST(GdipBrushFamily, LinearCreationsColoursRectanglesAndWrapMode) {
   ASSERT_TRUE(brush.CreateLine({0, 0}, {10, 0}, 0xFF010203, 0xFF040506));
   ASSERT_TRUE(brush.GetColors(&c1, &c2));
   EXPECT_EQ(c1, 0xFF010203u);
-  ASSERT_TRUE(brush.CreateLineI({0, 0}, {0, 8}, 0xFF0A0B0C, 0xFF0D0E0F, Gdiplus::WrapModeTileFlipY));
+  ASSERT_TRUE(
+      brush.CreateLineI({0, 0}, {0, 8}, 0xFF0A0B0C, 0xFF0D0E0F, Gdiplus::WrapModeTileFlipY));
   ASSERT_TRUE(brush.GetWrapMode(&wrap));
   EXPECT_EQ(wrap, Gdiplus::WrapModeTileFlipY);
   ASSERT_TRUE(brush.CreateFromRectWithAngle({0, 0, 20, 20}, 0xFF000001, 0xFF000002, 30, true));
@@ -315,8 +316,8 @@ TEST(GdipPenFamily, WidthUnitColourCapsJoinsAndMode) {
 
   Gdiplus::LineCap start{}, end{};
   Gdiplus::DashCap dash{};
-  ASSERT_TRUE(pen.SetLineCap(Gdiplus::LineCapRound, Gdiplus::LineCapTriangle,
-                             Gdiplus::DashCapRound));
+  ASSERT_TRUE(
+      pen.SetLineCap(Gdiplus::LineCapRound, Gdiplus::LineCapTriangle, Gdiplus::DashCapRound));
   ASSERT_TRUE(pen.GetStartCap(&start));
   ASSERT_TRUE(pen.GetEndCap(&end));
   ASSERT_TRUE(pen.GetDashCap(&dash));

@@ -40,8 +40,9 @@ constexpr std::uint32_t kFormBox = 0x51A0003;
 constexpr runtime::ComponentDef kFormComponents[] = {
     {runtime::Kind::PictureBox, kFormBox, "box", 5, 7, 64, 48, true, false, false, nullptr},
 };
-const runtime::FormDef kForm{kFormWindow, kFormSelf, "CySurfaceTestForm", "surface", 200, 150,
-                             WS_POPUP, 0, nullptr, 0, false, kFormComponents, nullptr};
+const runtime::FormDef kForm{
+    kFormWindow, kFormSelf, "CySurfaceTestForm", "surface", 200, 150, WS_POPUP, 0, nullptr,
+    0,           false,     kFormComponents,     nullptr};
 
 TEST(SurfaceCreation, FromAWindowTakesItsClientSizeOrTheGivenOne) {
   TestWindow window(150, 90);
@@ -96,7 +97,8 @@ TEST(SurfaceCreation, MissingWindowsAndWindowlessDevicesFailWithTheirMessages) {
     SCOPED_TRACE("unknown component");
     draw::ReleaseLastErrorText();
     EXPECT_FALSE(surface.创建_自窗口组件(kFormWindow, 0x51A0FFF));
-    EXPECT_EQ(draw::LastErrorText(), "找不到窗口组件(图形.创建_自窗口组件(该组件不存在或没有窗口))");
+    EXPECT_EQ(draw::LastErrorText(),
+              "找不到窗口组件(图形.创建_自窗口组件(该组件不存在或没有窗口))");
   }
   {
     SCOPED_TRACE("memory device without a window");
@@ -303,9 +305,9 @@ TEST_F(SurfaceGdi, CopiesOutAndBackKeepPositionsAndScale) {
 
 TEST_F(SurfaceGdi, BitmapCopiesAndPixelBitsRoundTrip) {
   std::vector<std::uint32_t> pixels(60 * 40, 0x00FFFFFF);
-  pixels[0] = 0x00112233;             // top-left
-  pixels[59] = 0x00445566;            // top-right
-  pixels[39 * 60] = 0x00778899;       // bottom-left
+  pixels[0] = 0x00112233;        // top-left
+  pixels[59] = 0x00445566;       // top-right
+  pixels[39 * 60] = 0x00778899;  // bottom-left
   ASSERT_TRUE(surface_.WritePixels(pixels));
   EXPECT_EQ(surface_.GetPixel(0, 0), RGB(0x11, 0x22, 0x33));
   EXPECT_EQ(surface_.GetPixel(59, 0), RGB(0x44, 0x55, 0x66));
@@ -332,8 +334,9 @@ TEST_F(SurfaceGdi, BitmapCopiesAndPixelBitsRoundTrip) {
   std::vector<std::uint32_t> small(10);
   EXPECT_FALSE(surface_.ReadPixels(small));
   EXPECT_FALSE(surface_.WritePixels(small));
-  EXPECT_EQ(draw::LastErrorText(),
-            "读取位图数据失败(缓冲区小于图形的宽度×高度)写入位图数据失败(缓冲区小于图形的宽度×高度)");
+  EXPECT_EQ(
+      draw::LastErrorText(),
+      "读取位图数据失败(缓冲区小于图形的宽度×高度)写入位图数据失败(缓冲区小于图形的宽度×高度)");
   draw::ReleaseLastErrorText();
 }
 

@@ -104,16 +104,16 @@ TEST_F(SurfaceGraphics, PageUnitAndScaleChangeWhatAUnitCovers) {
 TEST_F(SurfaceGraphics, WorldTransformsMovePointsAndDrawing) {
   ASSERT_TRUE(surface_.TranslateWorldTransform(10, 5));
   Gdiplus::PointF p[] = {{1, 1}};
-  ASSERT_TRUE(surface_.TransformPoints(Gdiplus::CoordinateSpaceDevice,
-                                       Gdiplus::CoordinateSpaceWorld, p));
+  ASSERT_TRUE(
+      surface_.TransformPoints(Gdiplus::CoordinateSpaceDevice, Gdiplus::CoordinateSpaceWorld, p));
   EXPECT_FLOAT_EQ(p[0].X, 11);
   EXPECT_FLOAT_EQ(p[0].Y, 6);
 
   // Prepended: the scale applies before the translation.
   ASSERT_TRUE(surface_.ScaleWorldTransform(2, 3));
   Gdiplus::Point q[] = {{1, 1}};
-  ASSERT_TRUE(surface_.TransformPointsI(Gdiplus::CoordinateSpaceDevice,
-                                        Gdiplus::CoordinateSpaceWorld, q));
+  ASSERT_TRUE(
+      surface_.TransformPointsI(Gdiplus::CoordinateSpaceDevice, Gdiplus::CoordinateSpaceWorld, q));
   EXPECT_EQ(q[0].X, 12);
   EXPECT_EQ(q[0].Y, 8);
 
@@ -130,8 +130,8 @@ TEST_F(SurfaceGraphics, WorldTransformsMovePointsAndDrawing) {
   ASSERT_TRUE(surface_.RotateWorldTransform(90));
   ASSERT_TRUE(surface_.Restore(state));
   Gdiplus::PointF r[] = {{1, 1}};
-  ASSERT_TRUE(surface_.TransformPoints(Gdiplus::CoordinateSpaceDevice,
-                                       Gdiplus::CoordinateSpaceWorld, r));
+  ASSERT_TRUE(
+      surface_.TransformPoints(Gdiplus::CoordinateSpaceDevice, Gdiplus::CoordinateSpaceWorld, r));
   EXPECT_FLOAT_EQ(r[0].X, 12);
   EXPECT_FLOAT_EQ(r[0].Y, 8);
 }
@@ -242,13 +242,13 @@ TEST_F(SurfaceGraphics, OutlinesAndFillsLandWhereTheirArgumentsSay) {
 
 TEST_F(SurfaceGraphics, MeasuredStringsGrowWithTheirText) {
   draw::GdipFont font;
-  ASSERT_TRUE(font.CreateFromFamilyName("宋体", 12.0f, Gdiplus::FontStyleRegular,
-                                        Gdiplus::UnitPixel));
+  ASSERT_TRUE(
+      font.CreateFromFamilyName("宋体", 12.0f, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel));
   draw::GdipStringFormat format;
   draw::RectF shortBounds, longBounds;
   int fitted = 0, lines = 0;
-  ASSERT_TRUE(surface_.MeasureString("澄远", font, {0, 0, 0, 0}, format, &shortBounds, &fitted,
-                                     &lines));
+  ASSERT_TRUE(
+      surface_.MeasureString("澄远", font, {0, 0, 0, 0}, format, &shortBounds, &fitted, &lines));
   EXPECT_EQ(fitted, 2);
   EXPECT_EQ(lines, 1);
   EXPECT_GE(shortBounds.height, 12.0f);
@@ -259,23 +259,21 @@ TEST_F(SurfaceGraphics, MeasuredStringsGrowWithTheirText) {
 
   // Too few glyph positions for the text: refused before GDI+ reads past them.
   const Gdiplus::PointF one[] = {{0, 20}};
-  EXPECT_FALSE(surface_.DrawDriverString("OK", font, red_, one,
-                                         Gdiplus::DriverStringOptionsCmapLookup));
+  EXPECT_FALSE(
+      surface_.DrawDriverString("OK", font, red_, one, Gdiplus::DriverStringOptionsCmapLookup));
   EXPECT_EQ(draw::LastStatus(), Gdiplus::InvalidParameter);
 }
 
 TEST_F(SurfaceGraphics, ImagesAreDrawnFromTheirSourceRectangles) {
   // 4 × 4 blue image; its top-left 2 × 2 drawn over 20 × 20 pixels.
   draw::GdipImage image;
-  ASSERT_TRUE(image.LoadFromBytes(
-      draw_testing::EncodeSolidImage(L"image/png", 4, 4, 0xFF0000FF)));
+  ASSERT_TRUE(image.LoadFromBytes(draw_testing::EncodeSolidImage(L"image/png", 4, 4, 0xFF0000FF)));
   ASSERT_TRUE(surface_.DrawImageI(image, 0, 0));
   EXPECT_EQ(At(3, 3), kBlue);
   EXPECT_EQ(At(4, 4), kWhite);
 
   ASSERT_TRUE(surface_.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor));
-  ASSERT_TRUE(surface_.DrawImageRectRectI(image, 10, 10, 20, 20, 0, 0, 2, 2,
-                                          Gdiplus::UnitPixel));
+  ASSERT_TRUE(surface_.DrawImageRectRectI(image, 10, 10, 20, 20, 0, 0, 2, 2, Gdiplus::UnitPixel));
   EXPECT_EQ(At(12, 12), kBlue);
   EXPECT_EQ(At(28, 28), kBlue);
   EXPECT_EQ(At(31, 31), kWhite);

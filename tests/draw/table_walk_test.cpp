@@ -32,11 +32,16 @@ constexpr std::array<KnownGap, 0> kMissingUnderWine{};
 constexpr KnownGap kStubbedUnderWine[] = {
     {"gdiplus.dll", "GdipSetPenUnit", "GdipPen::SetUnit"},
     {"gdiplus.dll", "GdipGetEncoderParameterList", "GdipImage::GetEncoderParameterList"},
-    {"gdiplus.dll", "GdipEnumerateMetafileDestPoints", "图形 metafile enumeration form; left uncalled"},
-    {"gdiplus.dll", "GdipEnumerateMetafileDestPointsI", "图形 metafile enumeration form; left uncalled"},
-    {"gdiplus.dll", "GdipEnumerateMetafileSrcRectDestPoint", "图形 metafile enumeration form; left uncalled"},
-    {"gdiplus.dll", "GdipEnumerateMetafileSrcRectDestPointI", "图形 metafile enumeration form; left uncalled"},
-    {"gdiplus.dll", "GdipEnumerateMetafileSrcRectDestPointsI", "图形 metafile enumeration form; left uncalled"},
+    {"gdiplus.dll", "GdipEnumerateMetafileDestPoints",
+     "图形 metafile enumeration form; left uncalled"},
+    {"gdiplus.dll", "GdipEnumerateMetafileDestPointsI",
+     "图形 metafile enumeration form; left uncalled"},
+    {"gdiplus.dll", "GdipEnumerateMetafileSrcRectDestPoint",
+     "图形 metafile enumeration form; left uncalled"},
+    {"gdiplus.dll", "GdipEnumerateMetafileSrcRectDestPointI",
+     "图形 metafile enumeration form; left uncalled"},
+    {"gdiplus.dll", "GdipEnumerateMetafileSrcRectDestPointsI",
+     "图形 metafile enumeration form; left uncalled"},
 };
 
 template <typename List>

@@ -136,9 +136,9 @@ TEST(WindowHook, PaintBracketFillsTheRecordAndValidatesTheUpdateRegion) {
   ASSERT_NE(dc, nullptr);
   const draw::PaintRecord& record = hook.GetPaintRecord();
   EXPECT_EQ(record.deviceContext, dc);
-  EXPECT_TRUE(EqualRect(&record.paint, &dirty)) << record.paint.left << "," << record.paint.top
-                                                 << "," << record.paint.right << ","
-                                                 << record.paint.bottom;
+  EXPECT_TRUE(EqualRect(&record.paint, &dirty))
+      << record.paint.left << "," << record.paint.top << "," << record.paint.right << ","
+      << record.paint.bottom;
   // A copy carries its own duplicate of the record.
   draw::WindowHook copy = hook;
   EXPECT_EQ(copy.GetPaintRecord().deviceContext, dc);

@@ -94,7 +94,8 @@ TEST(ExecutableResources, ManifestRunsAsInvokerWithCommonControls6OnWindows7To11
   ASSERT_FALSE(manifest.empty()) << "no manifest with id 1";
 
   const std::string expected[] = {
-      "<assemblyIdentity type=\"win32\" name=\"ChengYuan.Optimizer\" version=\"" CHENGYUAN_FILE_VERSION "\"",
+      "<assemblyIdentity type=\"win32\" name=\"ChengYuan.Optimizer\" "
+      "version=\"" CHENGYUAN_FILE_VERSION "\"",
       "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
       "publicKeyToken=\"6595b64144ccf1df\"",
       "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",

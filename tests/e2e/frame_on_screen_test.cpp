@@ -20,7 +20,8 @@ struct Capture {
     int n = 0;
     for (int y = y0; y < y1; ++y)
       for (int x = x0; x < x1; ++x)
-        if (GetRValue(at(x, y)) > 235 && GetGValue(at(x, y)) > 235 && GetBValue(at(x, y)) > 235) ++n;
+        if (GetRValue(at(x, y)) > 235 && GetGValue(at(x, y)) > 235 && GetBValue(at(x, y)) > 235)
+          ++n;
     return n;
   }
   double MeanLuminance(int x0, int y0, int x1, int y1) const {

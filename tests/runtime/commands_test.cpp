@@ -45,5 +45,6 @@ TEST(FatalRuntimeErrorDeathTest, ShowsTheReportAndEndsWithExitCodeMinusOne) {
         };
         runtime::FatalRuntimeError("载入启动窗口失败\r\n");
       },
-      testing::ExitedWithCode(-1), "style=16 caption=\\[错误\\] text=\\[运行时出错!\r\n\r\n错误信息：载入启动窗口失败");
+      testing::ExitedWithCode(-1),
+      "style=16 caption=\\[错误\\] text=\\[运行时出错!\r\n\r\n错误信息：载入启动窗口失败");
 }

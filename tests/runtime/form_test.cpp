@@ -56,20 +56,21 @@ void OnCreated(runtime::Form& form) {
 constexpr runtime::FontDef kLabelFont{"微软雅黑", -19, 400, GB2312_CHARSET};
 
 constexpr ComponentDef kComponents[] = {
-    {Kind::Timer, kTimer, "timer", 1, 1, 26, 26, false, false, false, nullptr, nullptr, nullptr, false,
-     false, 0, OnTick},
+    {Kind::Timer, kTimer, "timer", 1, 1, 26, 26, false, false, false, nullptr, nullptr, nullptr,
+     false, false, 0, OnTick},
     {Kind::PictureBox, kBox, "box", 3, 200, 100, 60, true, false, false, nullptr, nullptr, nullptr,
      false, false, 0, nullptr, OnBoxDown},
     {Kind::Menu, kMenu, "menu", 0, 0, 0, 0, false, false, false, "menu"},
-    {Kind::MenuItem, kItemA, "a", 0, 0, 0, 0, true, false, false, "A", nullptr, nullptr, false, false, 1,
-     OnItemA},
-    {Kind::MenuItem, kSeparator, "", 0, 0, 0, 0, true, false, false, "-", nullptr, nullptr, false, false,
-     1},
-    {Kind::MenuItem, kItemB, "b", 0, 0, 0, 0, true, false, false, "B", nullptr, nullptr, false, false, 1},
-    {Kind::Button, kButton, "button", 20, 20, 80, 32, true, false, true, "按钮", nullptr, nullptr, false,
-     false, 0, OnButton},
-    {Kind::TransparentLabel, kLabel, "label", 10, 100, 120, 40, true, false, false,
-     "说明文字", &kLabelFont, nullptr, true},
+    {Kind::MenuItem, kItemA, "a", 0, 0, 0, 0, true, false, false, "A", nullptr, nullptr, false,
+     false, 1, OnItemA},
+    {Kind::MenuItem, kSeparator, "", 0, 0, 0, 0, true, false, false, "-", nullptr, nullptr, false,
+     false, 1},
+    {Kind::MenuItem, kItemB, "b", 0, 0, 0, 0, true, false, false, "B", nullptr, nullptr, false,
+     false, 1},
+    {Kind::Button, kButton, "button", 20, 20, 80, 32, true, false, true, "按钮", nullptr, nullptr,
+     false, false, 0, OnButton},
+    {Kind::TransparentLabel, kLabel, "label", 10, 100, 120, 40, true, false, false, "说明文字",
+     &kLabelFont, nullptr, true},
     {Kind::EditBox, kEdit, "edit", 110, 20, 100, 20, true, false, true, ""},
     {Kind::Button, kButton2, "button2", 20, 60, 80, 32, true, false, true, "二"},
     {Kind::Menu, kOtherMenu, "other", 0, 0, 0, 0, false, false, false, "other"},
@@ -78,10 +79,19 @@ constexpr ComponentDef kComponents[] = {
 };
 static_assert(runtime::CommandIdsAreUnique(kComponents));
 
-const runtime::FormDef kForm{
-    kWindowId, kSelf, "CYTestForm", "测试窗口", 300, 220,
-    WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, WS_EX_APPWINDOW, nullptr, 0, true,
-    kComponents, OnCreated};
+const runtime::FormDef kForm{kWindowId,
+                             kSelf,
+                             "CYTestForm",
+                             "测试窗口",
+                             300,
+                             220,
+                             WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+                             WS_EX_APPWINDOW,
+                             nullptr,
+                             0,
+                             true,
+                             kComponents,
+                             OnCreated};
 
 MSG KeyDown(HWND window, WPARAM key) {
   MSG msg{};

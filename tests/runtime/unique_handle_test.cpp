@@ -116,7 +116,10 @@ TEST(UniqueHandle, SelectionPutsThePreviousObjectBackAndMemoryDCIsDeleted) {
   EXPECT_TRUE(::DeleteObject(bitmap));
 
   RecordingCalls::calls.clear();
-  { runtime::BasicWindowDC<RecordingCalls> dc(nullptr); EXPECT_NE(dc.get(), nullptr); }
+  {
+    runtime::BasicWindowDC<RecordingCalls> dc(nullptr);
+    EXPECT_NE(dc.get(), nullptr);
+  }
   EXPECT_EQ(RecordingCalls::calls, (std::vector<std::string>{"GetDC", "ReleaseDC"}));
 }
 

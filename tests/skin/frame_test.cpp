@@ -30,7 +30,8 @@ int Differences(const PixelTarget& a, const PixelTarget& b, int width, int heigh
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
       bool skipped = false;
-      for (const RECT& r : skip) skipped |= x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+      for (const RECT& r : skip)
+        skipped |= x >= r.left && x < r.right && y >= r.top && y < r.bottom;
       if (!skipped && a.At(x, y) != b.At(x, y)) ++differ;
     }
   return differ;
@@ -206,8 +207,8 @@ TEST_F(SkinTest, WindowIsClippedToTheRoundedRectangle) {
   for (POINT p : {POINT{2, 100}, POINT{W() - 1, 100}, POINT{250, 2}, POINT{250, H() - 3},
                   POINT{4, 4}, POINT{W() - 3, H() - 5}})
     EXPECT_TRUE(PtInRegion(region, p.x, p.y)) << p.x << "," << p.y;
-  for (POINT p : {POINT{1, 100}, POINT{W(), 100}, POINT{250, 1}, POINT{250, H() - 2},
-                  POINT{2, 2}, POINT{W() - 1, 2}, POINT{2, H() - 3}, POINT{W() - 1, H() - 3}})
+  for (POINT p : {POINT{1, 100}, POINT{W(), 100}, POINT{250, 1}, POINT{250, H() - 2}, POINT{2, 2},
+                  POINT{W() - 1, 2}, POINT{2, H() - 3}, POINT{W() - 1, H() - 3}})
     EXPECT_FALSE(PtInRegion(region, p.x, p.y)) << p.x << "," << p.y;
   DeleteObject(region);
 }
@@ -227,10 +228,11 @@ TEST_F(SkinTest, ShownWindowCarriesTheFrameTheButtonsAndTheLabelsOnTop) {
 
   // The close button's normal image lies over the frame at its rectangle moved one row down.
   const skin::SkinRect close = Skin().Button(1).rect;
-  EXPECT_GT(Differences(*shown, *frame, W(), H(),
-                        {RECT{0, 0, close.x, H()}, RECT{close.x + close.width, 0, W(), H()},
-                         RECT{0, 0, W(), close.y + 1}, RECT{0, close.y + 1 + close.height, W(), H()}}),
-            50);
+  EXPECT_GT(
+      Differences(*shown, *frame, W(), H(),
+                  {RECT{0, 0, close.x, H()}, RECT{close.x + close.width, 0, W(), H()},
+                   RECT{0, 0, W(), close.y + 1}, RECT{0, close.y + 1 + close.height, W(), H()}}),
+      50);
 
   // The labels' white text is on the window, not in the frame.
   const RECT label = form->LabelRect(app::ids::透明标签2);

@@ -43,8 +43,8 @@ TEST_F(SkinTest, StartUpHandlerSetsTheSkinUpWithTheProgramsArguments) {
   EXPECT_EQ(s.frame.top, r.top);
   EXPECT_EQ(s.frame.width, 500);
   EXPECT_EQ(s.frame.height, 200);
-  const skin::SkinRect expected[] = {{452, 3, 37, 19}, {427, 3, 25, 19}, {402, 3, 25, 19},
-                                     {377, 3, 25, 19}};
+  const skin::SkinRect expected[] = {
+      {452, 3, 37, 19}, {427, 3, 25, 19}, {402, 3, 25, 19}, {377, 3, 25, 19}};
   for (int i = 0; i < 4; ++i) {
     const skin::SkinButton& b = s.buttons[i];
     EXPECT_EQ(b.rect.x, expected[i].x) << i + 1;
@@ -59,7 +59,8 @@ TEST_F(SkinTest, StartUpHandlerSetsTheSkinUpWithTheProgramsArguments) {
 
   // The skin's procedure is in place and passes everything on to the runtime's: a menu command
   // still runs its bound action.
-  EXPECT_EQ(GetWindowLongPtrA(window(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(skin::SkinWndProc));
+  EXPECT_EQ(GetWindowLongPtrA(window(), GWLP_WNDPROC),
+            reinterpret_cast<LONG_PTR>(skin::SkinWndProc));
   EXPECT_EQ(reinterpret_cast<LONG_PTR>(s.hook.GetPreviousProcedure()), runtimeProcedure);
   EXPECT_TRUE(s.hook.IsForwarding());
   SendMessageA(window(), WM_COMMAND, runtime::CommandId(app::ids::Steam主页), 0);
@@ -77,8 +78,8 @@ TEST_F(SkinTest, SetUpKeepsCopiesAndFillsInTheDefaults) {
   std::string tip = "一行提示";
   const auto iconCopy = icon, pictureCopy = picture;
   skin::SetUpSkin(static_cast<std::int32_t>(app::kMainWindowId),
-                  static_cast<std::int32_t>(app::kMainWindowSelf), icon, 1, picture, 0, 0x123456,
-                  1, 1, 0, 0, tip.c_str(), 0, 1, nullptr, nullptr);
+                  static_cast<std::int32_t>(app::kMainWindowSelf), icon, 1, picture, 0, 0x123456, 1,
+                  1, 0, 0, tip.c_str(), 0, 1, nullptr, nullptr);
   std::fill(icon.begin(), icon.end(), 0);
   std::fill(picture.begin(), picture.end(), 0);
   tip.assign("xxxxxxxx");
@@ -98,8 +99,8 @@ TEST_F(SkinTest, SetUpKeepsCopiesAndFillsInTheDefaults) {
 
   Restart();
   skin::SetUpSkin(static_cast<std::int32_t>(app::kMainWindowId),
-                  static_cast<std::int32_t>(app::kMainWindowSelf), iconCopy, 0, {}, 1, 0x123456,
-                  0, 0, 0, 0, nullptr, 1, 1, nullptr, nullptr);
+                  static_cast<std::int32_t>(app::kMainWindowSelf), iconCopy, 0, {}, 1, 0x123456, 0,
+                  0, 0, 0, nullptr, 1, 1, nullptr, nullptr);
   EXPECT_EQ(Skin().icon, Bytes(skin::images::kDefaultIcon, skin::images::kDefaultIconSize));
   EXPECT_EQ(Skin().backgroundColour, 0xFF8800u);
   EXPECT_TRUE(Skin().backgroundPicture.empty());

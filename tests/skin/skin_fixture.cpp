@@ -68,8 +68,7 @@ void SkinTest::SetUpSkin(const SkinArgs& args) {
   skin::SetUpSkin(static_cast<std::int32_t>(app::kMainWindowId),
                   static_cast<std::int32_t>(app::kMainWindowSelf), args.icon, args.iconGiven,
                   args.picture, 1, args.colour, args.colourGiven, args.panelOn, args.topBandOn,
-                  args.bottomBandOn, args.tip, 1, args.layout, RecordFirstClick,
-                  RecordSecondClick);
+                  args.bottomBandOn, args.tip, 1, args.layout, RecordFirstClick, RecordSecondClick);
 }
 
 std::unique_ptr<draw_testing::PixelTarget> SkinTest::ReadFrame() const {
@@ -86,7 +85,9 @@ std::unique_ptr<draw_testing::PixelTarget> SkinTest::ReadWindow() const {
   return target;
 }
 
-void SkinTest::Move(int x, int y) const { SendMessageA(window(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
+void SkinTest::Move(int x, int y) const {
+  SendMessageA(window(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+}
 
 void SkinTest::Press(int x, int y) const {
   SendMessageA(window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));

@@ -41,7 +41,8 @@ TempDir::TempDir(const std::string& prefix) {
       path_ = candidate + "\\";
       return;
     }
-    if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot create " + candidate);
+    if (GetLastError() != ERROR_ALREADY_EXISTS)
+      throw std::runtime_error("cannot create " + candidate);
   }
 }
 

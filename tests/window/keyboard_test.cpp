@@ -38,7 +38,8 @@ void CALLBACK EndStuckLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(1); }
 TEST_F(MainWindowTest, KeyboardKeepsWorkingAfterRestoreGreysOutUnderTheFocus) {
   TempDir dir("键盘");
   WriteFileBytes(dir.path() + "Engine.ini", "[Core.System]\r\nPaths=../../\r\n");
-  WriteFileBytes(dir.path() + "GameUserSettings.ini", "[ScalabilityGroups]\r\nsg.ShadowQuality=3\r\n");
+  WriteFileBytes(dir.path() + "GameUserSettings.ini",
+                 "[ScalabilityGroups]\r\nsg.ShadowQuality=3\r\n");
   WriteFileBytes(dir.path() + "Scalability.ini", "[TextureQuality@3]\r\nr.MaxAnisotropy=16\r\n");
   form->RunCreated();
   SetWindowTextA(Child(编辑框1), dir.path().c_str());

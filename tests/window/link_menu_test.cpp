@@ -14,8 +14,8 @@ namespace {
 TEST_F(MainWindowTest, PopupHasSevenEntriesWithTheSeparatorFifth) {
   runtime::UniqueMenu menu = form->BuildPopupMenu(菜单);
   ASSERT_EQ(GetMenuItemCount(menu.get()), 7);
-  const char* expected[] = {"打开更新网盘", "关注微博", "B站个人主页", "Steam主页", "",
-                            "QQ私聊墨鸢", "神秘二维码"};
+  const char* expected[] = {"打开更新网盘", "关注微博",  "B站个人主页", "Steam主页", "",
+                            "QQ私聊墨鸢",   "神秘二维码"};
   for (int i = 0; i < 7; ++i) {
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
@@ -70,8 +70,8 @@ TEST(LinkTable, AddressesHaveTheirFixedShapes) {
 }
 
 TEST_F(MainWindowTest, LinkOwnerIsTheInternetExplorerWindowWhenThereIsOne) {
-  HWND browser = CreateWindowExA(0, "STATIC", "Microsoft Internet Explorer", WS_POPUP, 0, 0, 10,
-                                 10, nullptr, nullptr, nullptr, nullptr);
+  HWND browser = CreateWindowExA(0, "STATIC", "Microsoft Internet Explorer", WS_POPUP, 0, 0, 10, 10,
+                                 nullptr, nullptr, nullptr, nullptr);
   app::OpenSteamLink();
   DestroyWindow(browser);
   ASSERT_EQ(seams.shellCalls().size(), 1u);

@@ -125,7 +125,8 @@ TEST_F(MainWindowTest, ButtonsRunTheirActionsOnTheFolderInTheBox) {
   TempDir dir("按钮");
   const std::string original = "[Core.System]\r\nPaths=../../\r\n";
   WriteFileBytes(dir.path() + "Engine.ini", original);
-  WriteFileBytes(dir.path() + "GameUserSettings.ini", "[ScalabilityGroups]\r\nsg.ShadowQuality=3\r\n");
+  WriteFileBytes(dir.path() + "GameUserSettings.ini",
+                 "[ScalabilityGroups]\r\nsg.ShadowQuality=3\r\n");
   WriteFileBytes(dir.path() + "Scalability.ini", "[TextureQuality@3]\r\nr.MaxAnisotropy=16\r\n");
   SetWindowTextA(Child(编辑框1), dir.path().c_str());  // as if typed
   form->SetDisabled(按钮3, true);
