@@ -19,6 +19,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -464,6 +465,11 @@ class 图形 : public GdipObject {
   bool ReleaseObjects(bool releaseDeviceContext);
   // Appends message to the last-error text when ok is false; returns ok.
   static bool Check(bool ok, const char* message);
+  // One GDI call shape(memoryDC_) made with a pen of lineColor and lineWidth and a brush of fill
+  // (hollow when there is none) selected; failure names the call.
+  template <typename Shape>
+  bool GdiShape(Shape shape, std::optional<COLORREF> fill, COLORREF lineColor, int lineWidth,
+                const char* failure);
 
   HDC deviceContext_ = nullptr;
   HDC memoryDC_ = nullptr;

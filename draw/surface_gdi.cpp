@@ -74,7 +74,30 @@ class SelectedFont {
 
 int Count(std::span<const POINT> points) { return static_cast<int>(points.size()); }
 
+// Calls of the shape functions that take a bounding rectangle (Rectangle, Ellipse), and of those
+// that take it with the two points whose radials cut the shape from the ellipse (Arc, Chord, Pie).
+auto BoxCall(ExternalFunction<decltype(::Rectangle)>& function, int left, int top, int right,
+             int bottom) {
+  return [&function, left, top, right, bottom](HDC dc) {
+    return function(dc, left, top, right, bottom);
+  };
+}
+
+auto ArcCall(ExternalFunction<decltype(::Arc)>& function, int left, int top, int right, int bottom,
+             int startX, int startY, int endX, int endY) {
+  return [=, &function](HDC dc) {
+    return function(dc, left, top, right, bottom, startX, startY, endX, endY);
+  };
+}
+
 }  // namespace
+
+template <typename Shape>
+bool 图形::GdiShape(Shape shape, std::optional<COLORREF> fill, COLORREF lineColor, int lineWidth,
+                    const char* failure) {
+  DrawingTools tools(memoryDC_, lineColor, lineWidth, fill);
+  return tools.ok() && Check(shape(memoryDC_), failure);
+}
 
 COLORREF 图形::GetPixel(int x, int y) const { return api::GetPixel(memoryDC_, x, y); }
 
@@ -92,70 +115,56 @@ bool 图形::GdiClear(COLORREF color) {
 
 bool 图形::GdiDrawRectangle(int left, int top, int right, int bottom, COLORREF lineColor,
                             int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, std::nullopt);
-  return tools.ok() && Check(api::Rectangle(memoryDC_, left, top, right, bottom),
-                             "绘制矩形失败(Rectangle()返回值为0)");
+  return GdiShape(BoxCall(api::Rectangle, left, top, right, bottom), std::nullopt, lineColor,
+                  lineWidth, "绘制矩形失败(Rectangle()返回值为0)");
 }
 
 bool 图形::GdiFillRectangle(int left, int top, int right, int bottom, COLORREF fillColor,
                             COLORREF lineColor, int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, fillColor);
-  return tools.ok() && Check(api::Rectangle(memoryDC_, left, top, right, bottom),
-                             "绘制矩形失败(Rectangle()返回值为0)");
+  return GdiShape(BoxCall(api::Rectangle, left, top, right, bottom), fillColor, lineColor,
+                  lineWidth, "绘制矩形失败(Rectangle()返回值为0)");
 }
 
 bool 图形::GdiDrawEllipse(int left, int top, int right, int bottom, COLORREF lineColor,
                           int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, std::nullopt);
-  return tools.ok() && Check(api::Ellipse(memoryDC_, left, top, right, bottom),
-                             "绘制椭圆失败(Ellipse()返回值为0)");
+  return GdiShape(BoxCall(api::Ellipse, left, top, right, bottom), std::nullopt, lineColor,
+                  lineWidth, "绘制椭圆失败(Ellipse()返回值为0)");
 }
 
 bool 图形::GdiFillEllipse(int left, int top, int right, int bottom, COLORREF fillColor,
                           COLORREF lineColor, int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, fillColor);
-  return tools.ok() && Check(api::Ellipse(memoryDC_, left, top, right, bottom),
-                             "绘制椭圆失败(Ellipse()返回值为0)");
+  return GdiShape(BoxCall(api::Ellipse, left, top, right, bottom), fillColor, lineColor, lineWidth,
+                  "绘制椭圆失败(Ellipse()返回值为0)");
 }
 
 bool 图形::GdiDrawArc(int left, int top, int right, int bottom, int startX, int startY, int endX,
                       int endY, COLORREF lineColor, int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, std::nullopt);
-  return tools.ok() &&
-         Check(api::Arc(memoryDC_, left, top, right, bottom, startX, startY, endX, endY),
-               "绘制弧线失败(Arc()返回值为0)");
+  return GdiShape(ArcCall(api::Arc, left, top, right, bottom, startX, startY, endX, endY),
+                  std::nullopt, lineColor, lineWidth, "绘制弧线失败(Arc()返回值为0)");
 }
 
 bool 图形::GdiDrawChord(int left, int top, int right, int bottom, int startX, int startY, int endX,
                         int endY, COLORREF lineColor, int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, std::nullopt);
-  return tools.ok() &&
-         Check(api::Chord(memoryDC_, left, top, right, bottom, startX, startY, endX, endY),
-               "绘制弦形失败(Chord()返回值为0)");
+  return GdiShape(ArcCall(api::Chord, left, top, right, bottom, startX, startY, endX, endY),
+                  std::nullopt, lineColor, lineWidth, "绘制弦形失败(Chord()返回值为0)");
 }
 
 bool 图形::GdiFillChord(int left, int top, int right, int bottom, int startX, int startY, int endX,
                         int endY, COLORREF fillColor, COLORREF lineColor, int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, fillColor);
-  return tools.ok() &&
-         Check(api::Chord(memoryDC_, left, top, right, bottom, startX, startY, endX, endY),
-               "绘制弦形失败(Chord()返回值为0)");
+  return GdiShape(ArcCall(api::Chord, left, top, right, bottom, startX, startY, endX, endY),
+                  fillColor, lineColor, lineWidth, "绘制弦形失败(Chord()返回值为0)");
 }
 
 bool 图形::GdiDrawPie(int left, int top, int right, int bottom, int startX, int startY, int endX,
                       int endY, COLORREF lineColor, int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, std::nullopt);
-  return tools.ok() &&
-         Check(api::Pie(memoryDC_, left, top, right, bottom, startX, startY, endX, endY),
-               "绘制饼形失败(Pie()返回值为0)");
+  return GdiShape(ArcCall(api::Pie, left, top, right, bottom, startX, startY, endX, endY),
+                  std::nullopt, lineColor, lineWidth, "绘制饼形失败(Pie()返回值为0)");
 }
 
 bool 图形::GdiFillPie(int left, int top, int right, int bottom, int startX, int startY, int endX,
                       int endY, COLORREF fillColor, COLORREF lineColor, int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, fillColor);
-  return tools.ok() &&
-         Check(api::Pie(memoryDC_, left, top, right, bottom, startX, startY, endX, endY),
-               "绘制饼形失败(Pie()返回值为0)");
+  return GdiShape(ArcCall(api::Pie, left, top, right, bottom, startX, startY, endX, endY),
+                  fillColor, lineColor, lineWidth, "绘制饼形失败(Pie()返回值为0)");
 }
 
 bool 图形::GdiDrawLine(int x1, int y1, int x2, int y2, COLORREF lineColor, int lineWidth) {
@@ -167,8 +176,8 @@ bool 图形::GdiMoveTo(int x, int y) {
 }
 
 bool 图形::GdiLineTo(int x, int y, COLORREF lineColor, int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, std::nullopt);
-  return tools.ok() && Check(api::LineTo(memoryDC_, x, y), "绘制直线失败(LineTo()返回值为0)");
+  return GdiShape([x, y](HDC dc) { return api::LineTo(dc, x, y); }, std::nullopt, lineColor,
+                  lineWidth, "绘制直线失败(LineTo()返回值为0)");
 }
 
 bool 图形::GdiGradientFillRectangle(int left, int top, int right, int bottom, COLORREF color1,
@@ -199,45 +208,45 @@ bool 图形::GdiGradientFill(std::span<const TRIVERTEX> vertices, const void* me
 
 bool 图形::GdiDrawRoundRect(int left, int top, int right, int bottom, int cornerWidth,
                             int cornerHeight, COLORREF lineColor, int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, std::nullopt);
-  return tools.ok() &&
-         Check(api::RoundRect(memoryDC_, left, top, right, bottom, cornerWidth, cornerHeight),
-               "绘制圆角矩形失败(RoundRect()返回值为0)");
+  return GdiShape(
+      [=](HDC dc) {
+        return api::RoundRect(dc, left, top, right, bottom, cornerWidth, cornerHeight);
+      },
+      std::nullopt, lineColor, lineWidth, "绘制圆角矩形失败(RoundRect()返回值为0)");
 }
 
 bool 图形::GdiFillRoundRect(int left, int top, int right, int bottom, int cornerWidth,
                             int cornerHeight, COLORREF fillColor, COLORREF lineColor,
                             int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, fillColor);
-  return tools.ok() &&
-         Check(api::RoundRect(memoryDC_, left, top, right, bottom, cornerWidth, cornerHeight),
-               "绘制圆角矩形失败(RoundRect()返回值为0)");
+  return GdiShape(
+      [=](HDC dc) {
+        return api::RoundRect(dc, left, top, right, bottom, cornerWidth, cornerHeight);
+      },
+      fillColor, lineColor, lineWidth, "绘制圆角矩形失败(RoundRect()返回值为0)");
 }
 
 bool 图形::GdiDrawBezier(std::span<const POINT> points, COLORREF lineColor, int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, std::nullopt);
-  return tools.ok() &&
-         Check(api::PolyBezier(memoryDC_, points.data(), static_cast<DWORD>(points.size())),
-               "绘制贝塞尔曲线失败(PolyBezier()返回值为0)");
+  return GdiShape(
+      [points](HDC dc) {
+        return api::PolyBezier(dc, points.data(), static_cast<DWORD>(points.size()));
+      },
+      std::nullopt, lineColor, lineWidth, "绘制贝塞尔曲线失败(PolyBezier()返回值为0)");
 }
 
 bool 图形::GdiDrawPolyline(std::span<const POINT> points, COLORREF lineColor, int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, std::nullopt);
-  return tools.ok() && Check(api::Polyline(memoryDC_, points.data(), Count(points)),
-                             "绘制折线失败(Polyline()返回值为0)");
+  return GdiShape([points](HDC dc) { return api::Polyline(dc, points.data(), Count(points)); },
+                  std::nullopt, lineColor, lineWidth, "绘制折线失败(Polyline()返回值为0)");
 }
 
 bool 图形::GdiDrawPolygon(std::span<const POINT> points, COLORREF lineColor, int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, std::nullopt);
-  return tools.ok() && Check(api::Polygon(memoryDC_, points.data(), Count(points)),
-                             "绘制多边形失败(Polygon()返回值为0)");
+  return GdiShape([points](HDC dc) { return api::Polygon(dc, points.data(), Count(points)); },
+                  std::nullopt, lineColor, lineWidth, "绘制多边形失败(Polygon()返回值为0)");
 }
 
 bool 图形::GdiFillPolygon(std::span<const POINT> points, COLORREF fillColor, COLORREF lineColor,
                           int lineWidth) {
-  DrawingTools tools(memoryDC_, lineColor, lineWidth, fillColor);
-  return tools.ok() && Check(api::Polygon(memoryDC_, points.data(), Count(points)),
-                             "绘制多边形失败(Polygon()返回值为0)");
+  return GdiShape([points](HDC dc) { return api::Polygon(dc, points.data(), Count(points)); },
+                  fillColor, lineColor, lineWidth, "绘制多边形失败(Polygon()返回值为0)");
 }
 
 bool 图形::GdiDrawText(std::string_view text, const RECT& rect, const GdiTextStyle& style) {
