@@ -1,6 +1,7 @@
 // Bitmap transfers into and out of the surface (BitBlt, StretchBlt, TransparentBlt, AlphaBlend)
 // and device-independent-bitmap transfers of its pixels (GetDIBits, SetDIBits).
 #include "draw/api_surface.h"
+#include "draw/bitmap_info.h"
 #include "draw/owners.h"
 #include "draw/surface.h"
 
@@ -29,18 +30,6 @@ constexpr char kFromStretchBlt[] =
     "将设备场景内容复制到内存设备场景失败(StretchBlt()返回值为0)请检查图形是否创建成功";
 constexpr char kFromTransparentBlt[] =
     "将设备场景内容复制到内存设备场景失败(TransparentBlt()返回值为0)请检查图形是否创建成功";
-
-// A 32-bit top-down description of a width × height bitmap.
-BITMAPINFO TopDown32(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
 
 }  // namespace
 

@@ -4,17 +4,12 @@
 #include <cstring>
 
 #include "draw/api.h"
+#include "draw/bitmap_info.h"
 
 namespace draw_testing {
 
 PixelTarget::PixelTarget(int width, int height) : width_(width), height_(height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = draw::TopDown32(width, height);
   void* bits = nullptr;
   dc_ = CreateCompatibleDC(nullptr);
   bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
