@@ -18,8 +18,8 @@
 
 namespace {
 
-// One object of every wrapper class, each holding a native object.
-struct Filled {
+// One object of every wrapper class, empty.
+struct Objects {
   draw::GdipPen pen;
   draw::GdipSolidBrush solid;
   draw::GdipLinearBrush linear;
@@ -27,7 +27,22 @@ struct Filled {
   draw::GdipFont font;
   draw::GdipStringFormat format;
   draw::GdipImage image;
+};
 
+// Clones every object of from into its counterpart in to, in the order above, and hands each
+// result to check.
+void CloneEach(Objects& from, Objects& to, const std::function<void(bool)>& check) {
+  check(from.pen.Clone(to.pen));
+  check(from.solid.Clone(to.solid));
+  check(from.linear.Clone(to.linear));
+  check(from.family.Clone(to.family));
+  check(from.font.Clone(to.font));
+  check(from.format.Clone(to.format));
+  check(from.image.Clone(to.image));
+}
+
+// The same objects, each holding a native object.
+struct Filled : Objects {
   Filled() {
     EXPECT_TRUE(pen.Create(0xFF102030, 3.0f, Gdiplus::UnitPixel));
     EXPECT_TRUE(solid.Create(0xFF405060));
@@ -72,20 +87,8 @@ struct Filled {
 TEST(CloneRule, AFailedCloneLeavesTheTargetEmptyInEveryClass) {
   Filled target;
   // Empty sources: GDI+ refuses to copy nothing.
-  draw::GdipPen pen;
-  draw::GdipSolidBrush solid;
-  draw::GdipLinearBrush linear;
-  draw::GdipFontFamily family;
-  draw::GdipFont font;
-  draw::GdipStringFormat format;
-  draw::GdipImage image;
-  EXPECT_FALSE(pen.Clone(target.pen));
-  EXPECT_FALSE(solid.Clone(target.solid));
-  EXPECT_FALSE(linear.Clone(target.linear));
-  EXPECT_FALSE(family.Clone(target.family));
-  EXPECT_FALSE(font.Clone(target.font));
-  EXPECT_FALSE(format.Clone(target.format));
-  EXPECT_FALSE(image.Clone(target.image));
+  Objects empty;
+  CloneEach(empty, target, [](bool cloned) { EXPECT_FALSE(cloned); });
   EXPECT_EQ(target.pen.PenHandle(), nullptr);
   EXPECT_EQ(target.solid.SolidFillHandle(), nullptr);
   EXPECT_EQ(target.solid.BrushHandle(), nullptr);
@@ -103,19 +106,13 @@ TEST(CloneRule, AFailedCloneLeavesTheTargetEmptyInEveryClass) {
   EXPECT_EQ(other.linear.GetHandle(), nullptr);
   EXPECT_EQ(other.linear.BrushHandle(), nullptr);
   // So is a thumbnail of nothing.
-  EXPECT_FALSE(image.GetThumbnail(2, 2, other.image));
+  EXPECT_FALSE(empty.image.GetThumbnail(2, 2, other.image));
   EXPECT_EQ(other.image.ImageHandle(), nullptr);
 }
 
 TEST(CloneRule, ACloneIntoItselfLeavesAWorkingObject) {
   Filled objects;
-  EXPECT_TRUE(objects.pen.Clone(objects.pen));
-  EXPECT_TRUE(objects.solid.Clone(objects.solid));
-  EXPECT_TRUE(objects.linear.Clone(objects.linear));
-  EXPECT_TRUE(objects.family.Clone(objects.family));
-  EXPECT_TRUE(objects.font.Clone(objects.font));
-  EXPECT_TRUE(objects.format.Clone(objects.format));
-  EXPECT_TRUE(objects.image.Clone(objects.image));
+  CloneEach(objects, objects, [](bool cloned) { EXPECT_TRUE(cloned); });
   objects.ExpectWorking();
   EXPECT_EQ(objects.image.GetHandle(), objects.image.ImageHandle());
   EXPECT_TRUE(objects.image.GetThumbnail(7, 5, objects.image));
@@ -157,13 +154,7 @@ TEST(CloneRule, AFailedCloneIntoItselfKeepsTheSource) {
       EXPECT_FALSE(result);
       EXPECT_EQ(draw::LastStatus(), Gdiplus::OutOfMemory);
     };
-    expectOutOfMemory(objects.pen.Clone(objects.pen));
-    expectOutOfMemory(objects.solid.Clone(objects.solid));
-    expectOutOfMemory(objects.linear.Clone(objects.linear));
-    expectOutOfMemory(objects.family.Clone(objects.family));
-    expectOutOfMemory(objects.font.Clone(objects.font));
-    expectOutOfMemory(objects.format.Clone(objects.format));
-    expectOutOfMemory(objects.image.Clone(objects.image));
+    CloneEach(objects, objects, expectOutOfMemory);
     // Into another object the same failure empties the target.
     expectOutOfMemory(objects.pen.Clone(targets.pen));
     expectOutOfMemory(objects.solid.Clone(targets.solid));
