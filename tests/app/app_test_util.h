@@ -39,6 +39,11 @@ inline Ini ReadIni(const std::string& path) {
   return ParseIni(testing_support::ReadFileBytes(path));
 }
 
+// The optimizer's messages, written out so that the tests check the texts themselves.
+inline const std::string kBackupFailed = "备份失败，请以管理员身份运行本程序。";
+inline const std::string kRestoreFailed = "还原失败，请以管理员身份运行本程序。";
+inline const std::string kDeleteFailed = "删除备份文件失败，请手动删除。";
+
 // The game's files as they are before any optimization, with CRLF and blank lines.
 inline const char kEngine[] =
     "[Core.System]\r\nPaths=../../../Engine/Content\r\n\r\n"

@@ -18,14 +18,30 @@ using Texts = std::vector<std::string>;
 namespace {
 
 const std::string kBackup = "墨鸢一键优化备份";
-const std::string kBackupFailed = "备份失败，请以管理员身份运行本程序。";
-const std::string kRestoreFailed = "还原失败，请以管理员身份运行本程序。";
-const std::string kDeleteFailed = "删除备份文件失败，请手动删除。";
 
 void ExpectRestoreUpdate(const app::WindowUpdate& update) {
   EXPECT_FALSE(update.restoreEnabled);
   EXPECT_EQ(update.label2Caption, "还原完毕，感谢你的使用。\r\n（如有使用问题欢迎反馈）");
   EXPECT_EQ(update.label1Caption, "配置文件路径：");
+}
+
+// Optimizes a game folder whose GameUserSettings.ini is missing, which makes a partial backup.
+void OptimizeWithoutSettings(const std::string& folder, const app::Profile& profile) {
+  apptest::WriteGameFiles(folder);
+  DeleteFileA((folder + "GameUserSettings.ini").c_str());
+  app::OptimizeAction(folder, profile);
+}
+
+// The restore of a backup that lacks GameUserSettings.ini: it reports the failure, yet removes
+// the folder and brings back the two files it holds.
+void ExpectPartialRestore(SeamRecorder& recorder, const std::string& folder) {
+  recorder.clear();
+  ExpectRestoreUpdate(app::RestoreAction(folder));
+  EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kRestoreFailed});
+  EXPECT_TRUE(recorder.shellCalls().empty());
+  EXPECT_FALSE(PathExists(folder + kBackup));
+  EXPECT_EQ(ReadFileBytes(folder + "Engine.ini"), apptest::kEngine);
+  EXPECT_EQ(ReadFileBytes(folder + "Scalability.ini"), apptest::kScalability);
 }
 
 void ExpectShellOpenedOnce(const SeamRecorder& recorder, const std::string& folder) {
@@ -73,10 +89,8 @@ TEST(BackupRestore, NonAsciiFolderNamesRoundTrip) {
 TEST(BackupRestore, PartialBackupStaysPartialAndRestoresWhatItHas) {
   SeamRecorder recorder;
   TempDir dir;
-  apptest::WriteGameFiles(dir.path());
-  DeleteFileA((dir.path() + "GameUserSettings.ini").c_str());
-  app::OptimizeAction(dir.path(), app::kLowSpecProfile);
-  EXPECT_EQ(recorder.messageTexts(), Texts{kBackupFailed});
+  OptimizeWithoutSettings(dir.path(), app::kLowSpecProfile);
+  EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kBackupFailed});
   EXPECT_TRUE(PathExists(dir.path() + kBackup + "\\Engine.ini"));
   EXPECT_FALSE(PathExists(dir.path() + kBackup + "\\GameUserSettings.ini"));
 
@@ -87,13 +101,7 @@ TEST(BackupRestore, PartialBackupStaysPartialAndRestoresWhatItHas) {
   EXPECT_FALSE(PathExists(dir.path() + kBackup + "\\GameUserSettings.ini"));
   EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\Engine.ini"), apptest::kEngine);
 
-  recorder.clear();
-  ExpectRestoreUpdate(app::RestoreAction(dir.path()));
-  EXPECT_EQ(recorder.messageTexts(), Texts{kRestoreFailed});
-  EXPECT_TRUE(recorder.shellCalls().empty());
-  EXPECT_FALSE(PathExists(dir.path() + kBackup));
-  EXPECT_EQ(ReadFileBytes(dir.path() + "Engine.ini"), apptest::kEngine);
-  EXPECT_EQ(ReadFileBytes(dir.path() + "Scalability.ini"), apptest::kScalability);
+  ExpectPartialRestore(recorder, dir.path());
   EXPECT_NE(ReadFileBytes(dir.path() + "GameUserSettings.ini"), apptest::kGameUserSettings);
 }
 
@@ -102,7 +110,7 @@ TEST(BackupRestore, MissingConfigFolderReportsTheBackupOnceAndStillSucceeds) {
   TempDir dir;
   const std::string folder = dir.path() + "missing\\";
   app::WindowUpdate update = app::OptimizeAction(folder, app::kLowSpecProfile);
-  EXPECT_EQ(recorder.messageTexts(), Texts{kBackupFailed});
+  EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kBackupFailed});
   EXPECT_TRUE(update.restoreEnabled);
   EXPECT_EQ(update.label2Caption, app::kOptimizeDoneCaption);
   EXPECT_EQ(update.label1Caption, "配置文件路径：");
@@ -121,7 +129,7 @@ TEST(BackupRestore, AFileNamedLikeTheBackupFolderCountsAsABackupButCannotBeResto
   EXPECT_EQ(ReadIni(dir.path() + "Engine.ini")[0].second.back(), "r.TextureStreaming=False");
 
   ExpectRestoreUpdate(app::RestoreAction(dir.path()));
-  EXPECT_EQ(recorder.messageTexts(), (Texts{kRestoreFailed, kDeleteFailed}));
+  EXPECT_EQ(recorder.messageTexts(), (Texts{apptest::kRestoreFailed, apptest::kDeleteFailed}));
   ExpectShellOpenedOnce(recorder, dir.path());
   EXPECT_EQ(ReadFileBytes(dir.path() + kBackup), "not a folder");
 }
@@ -135,7 +143,7 @@ TEST(BackupRestore, ADotFileInTheBackupFolderSurvivesAndTheFolderIsOpened) {
 
   ExpectRestoreUpdate(app::RestoreAction(dir.path()));
   apptest::ExpectGameFilesUnchanged(dir.path());
-  EXPECT_EQ(recorder.messageTexts(), Texts{kDeleteFailed});
+  EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kDeleteFailed});
   ExpectShellOpenedOnce(recorder, dir.path());
   EXPECT_TRUE(PathExists(dir.path() + kBackup + "\\.keep"));
   EXPECT_FALSE(PathExists(dir.path() + kBackup + "\\Engine.ini"));
@@ -152,7 +160,7 @@ TEST(BackupRestore, BackupFolderDeletedByHandIsRecreatedAndRemovedAgain) {
   ASSERT_TRUE(RemoveDirectoryA((dir.path() + kBackup).c_str()));
 
   ExpectRestoreUpdate(app::RestoreAction(dir.path()));
-  EXPECT_EQ(recorder.messageTexts(), Texts{kRestoreFailed});
+  EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kRestoreFailed});
   EXPECT_TRUE(recorder.shellCalls().empty());
   EXPECT_FALSE(PathExists(dir.path() + kBackup));
   EXPECT_EQ(ReadFileBytes(dir.path() + "Engine.ini"), optimized);
@@ -173,7 +181,7 @@ void OptimizeThenRestoreWhileTheGameHoldsItsSettings(const std::string& folder,
 
   ExpectRestoreUpdate(app::RestoreAction(folder));
   lock.Release();
-  EXPECT_EQ(recorder.messageTexts(), Texts{kRestoreFailed});
+  EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kRestoreFailed});
   EXPECT_TRUE(recorder.shellCalls().empty());
   EXPECT_EQ(ReadFileBytes(folder + "Engine.ini"), apptest::kEngine);
   EXPECT_EQ(ReadFileBytes(folder + "Scalability.ini"), apptest::kScalability);
@@ -222,9 +230,7 @@ TEST(BackupRestore, OptimizeAfterAPartialRestoreLosesNoOriginal) {
 TEST(BackupRestore, CopyMissingSinceTheBackupFailsTheRestoreButKeepsNothing) {
   SeamRecorder recorder;
   TempDir dir;
-  apptest::WriteGameFiles(dir.path());
-  DeleteFileA((dir.path() + "GameUserSettings.ini").c_str());
-  app::OptimizeAction(dir.path(), app::kNormalProfile);
+  OptimizeWithoutSettings(dir.path(), app::kNormalProfile);
   const std::string settings = ReadFileBytes(dir.path() + "GameUserSettings.ini");
   apptest::FileLock lock(dir.path() + "Engine.ini");
   ASSERT_TRUE(lock.held());
@@ -232,17 +238,11 @@ TEST(BackupRestore, CopyMissingSinceTheBackupFailsTheRestoreButKeepsNothing) {
   recorder.clear();
   ExpectRestoreUpdate(app::RestoreAction(dir.path()));
   lock.Release();
-  EXPECT_EQ(recorder.messageTexts(), Texts{kRestoreFailed});
+  EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kRestoreFailed});
   EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\Engine.ini"), apptest::kEngine);
   EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\Scalability.ini"), apptest::kScalability);
 
-  recorder.clear();
-  ExpectRestoreUpdate(app::RestoreAction(dir.path()));
-  EXPECT_EQ(recorder.messageTexts(), Texts{kRestoreFailed});
-  EXPECT_TRUE(recorder.shellCalls().empty());
-  EXPECT_FALSE(PathExists(dir.path() + kBackup));
-  EXPECT_EQ(ReadFileBytes(dir.path() + "Engine.ini"), apptest::kEngine);
-  EXPECT_EQ(ReadFileBytes(dir.path() + "Scalability.ini"), apptest::kScalability);
+  ExpectPartialRestore(recorder, dir.path());
   EXPECT_EQ(ReadFileBytes(dir.path() + "GameUserSettings.ini"), settings);
 }
 
@@ -254,7 +254,7 @@ TEST(BackupRestore, FolderWithoutTrailingBackslashGluesNamesToItsLastFolder) {
   apptest::WriteGameFiles(inner);
 
   app::OptimizeAction(dir.path() + "cfg", app::kLowSpecProfile);
-  EXPECT_EQ(recorder.messageTexts(), Texts{kBackupFailed});
+  EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kBackupFailed});
   EXPECT_TRUE(IsDirectory(dir.path() + "cfg" + kBackup));
   EXPECT_EQ(ReadIni(dir.path() + "cfgEngine.ini"),
             (apptest::Ini{{"Core.System", {"r.TextureStreaming=False"}}}));

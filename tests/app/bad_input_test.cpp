@@ -15,10 +15,6 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-const std::string kBackupFailed = "备份失败，请以管理员身份运行本程序。";
-const std::string kRestoreFailed = "还原失败，请以管理员身份运行本程序。";
-const std::string kDeleteFailed = "删除备份文件失败，请手动删除。";
-
 std::string WindowsDirectory() {
   char buffer[MAX_PATH] = {};
   GetWindowsDirectoryA(buffer, MAX_PATH);
@@ -53,7 +49,7 @@ TEST(BadFolderText, EmptyOrBareTextWritesNothingIntoTheWindowsDirectory) {
     for (const char* name : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"})
       before.push_back(ReadFileBytes(windows + folder + name));
 
-    ExpectOptimizeAndRestoreMessages(folder, {kBackupFailed}, {kRestoreFailed});
+    ExpectOptimizeAndRestoreMessages(folder, {apptest::kBackupFailed}, {apptest::kRestoreFailed});
 
     size_t i = 0;
     for (const char* name : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"}) {
@@ -82,7 +78,8 @@ TEST(BadFolderText, RelativeTextIsTakenFromTheCurrentDirectory) {
 // such a text, is not called to open the folder.
 TEST(BadFolderText, OverlongTextFailsLikeAMissingFolderWithoutTheShell) {
   const std::string folder = "C:\\" + std::string(5000, 'a') + "\\";
-  ExpectOptimizeAndRestoreMessages(folder, {kBackupFailed}, {kRestoreFailed, kDeleteFailed});
+  ExpectOptimizeAndRestoreMessages(folder, {apptest::kBackupFailed},
+                                   {apptest::kRestoreFailed, apptest::kDeleteFailed});
   {
     SeamRecorder recorder;
     app::RestoreAction(folder);
@@ -116,7 +113,8 @@ TEST(BadFolderText, UncAndIllegalNamesFailWithTheUsualMessages) {
   TempDir dir;
   for (const std::string& folder : Texts{"\\\\nohost\\share\\cfg\\", dir.path() + "a<b>|\"\\"}) {
     SCOPED_TRACE(folder);
-    ExpectOptimizeAndRestoreMessages(folder, {kBackupFailed}, {kRestoreFailed, kDeleteFailed});
+    ExpectOptimizeAndRestoreMessages(folder, {apptest::kBackupFailed},
+                                     {apptest::kRestoreFailed, apptest::kDeleteFailed});
   }
   WIN32_FIND_DATAA entry;
   HANDLE find = FindFirstFileA((dir.path() + "*").c_str(), &entry);
