@@ -6,6 +6,7 @@
 #include "app/config_folder.h"
 #include "app/program.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/window_checks.h"
 #include "tests/window/main_window_fixture.h"
 
 using namespace app::ids;
@@ -33,14 +34,8 @@ std::string WindowText(HWND window) {
 TEST_F(MainWindowTest, WindowIsCentredBorderlessWithTheProgramsIcon) {
   HWND w = form->window();
   EXPECT_EQ(WindowText(w), "澄远");
-  RECT r;
-  GetWindowRect(w, &r);
-  EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 500) / 2);
-  EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - 200) / 2);
-  EXPECT_EQ(r.right - r.left, 500);
-  EXPECT_EQ(r.bottom - r.top, 200);
+  testing_support::ExpectCentredBorderless(w, 500, 200);
   const LONG_PTR style = GetWindowLongPtrA(w, GWL_STYLE);
-  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME), 0);
   EXPECT_EQ(style & (WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
             WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
   EXPECT_NE(GetWindowLongPtrA(w, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
