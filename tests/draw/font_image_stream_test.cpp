@@ -263,17 +263,26 @@ bool StartsWith(const Bytes& bytes, const char* prefix) {
   return bytes.size() >= n && std::memcmp(bytes.data(), prefix, n) == 0;
 }
 
+// Expects image to be width × height pixels.
+void ExpectSize(const draw::GdipImage& image, UINT width, UINT height) {
+  UINT actualWidth = 0, actualHeight = 0;
+  ASSERT_TRUE(image.GetWidth(&actualWidth));
+  ASSERT_TRUE(image.GetHeight(&actualHeight));
+  EXPECT_EQ(actualWidth, width);
+  EXPECT_EQ(actualHeight, height);
+}
+
+void ExpectFormat(const draw::GdipImage& image, const GUID& expected) {
+  GUID format{};
+  ASSERT_TRUE(image.GetRawFormat(&format));
+  EXPECT_TRUE(IsEqualGUID(format, expected));
+}
+
 TEST(GdipImageFamily, SizesFormatsAndBoundsOfADecodedImage) {
   draw::GdipImage image;
   ASSERT_TRUE(image.LoadFromBytes(draw_testing::EncodeSolidImage(L"image/png", 6, 4, 0xFF2040C0)));
-  UINT width = 0, height = 0;
-  ASSERT_TRUE(image.GetWidth(&width));
-  ASSERT_TRUE(image.GetHeight(&height));
-  EXPECT_EQ(width, 6u);
-  EXPECT_EQ(height, 4u);
-  GUID format{};
-  ASSERT_TRUE(image.GetRawFormat(&format));
-  EXPECT_TRUE(IsEqualGUID(format, guids::kPng));
+  ASSERT_NO_FATAL_FAILURE(ExpectSize(image, 6, 4));
+  ASSERT_NO_FATAL_FAILURE(ExpectFormat(image, guids::kPng));
   Gdiplus::ImageType type{};
   ASSERT_TRUE(image.GetType(&type));
   EXPECT_EQ(type, Gdiplus::ImageTypeBitmap);
@@ -297,10 +306,7 @@ TEST(GdipImageFamily, SizesFormatsAndBoundsOfADecodedImage) {
 
   // Rotating a quarter turn swaps width and height.
   ASSERT_TRUE(image.RotateFlip(Gdiplus::Rotate90FlipNone));
-  ASSERT_TRUE(image.GetWidth(&width));
-  ASSERT_TRUE(image.GetHeight(&height));
-  EXPECT_EQ(width, 4u);
-  EXPECT_EQ(height, 6u);
+  ASSERT_NO_FATAL_FAILURE(ExpectSize(image, 4, 6));
 
   // An indexed BMP: its pixel format and palette.
   draw::GdipImage indexed;
@@ -308,8 +314,7 @@ TEST(GdipImageFamily, SizesFormatsAndBoundsOfADecodedImage) {
   Gdiplus::PixelFormat pixelFormat = 0;
   ASSERT_TRUE(indexed.GetPixelFormat(&pixelFormat));
   EXPECT_EQ(pixelFormat, PixelFormat8bppIndexed);
-  ASSERT_TRUE(indexed.GetRawFormat(&format));
-  EXPECT_TRUE(IsEqualGUID(format, guids::kBmp));
+  ASSERT_NO_FATAL_FAILURE(ExpectFormat(indexed, guids::kBmp));
   INT paletteSize = 0;
   ASSERT_TRUE(indexed.GetPaletteSize(&paletteSize));
   ASSERT_GE(paletteSize, static_cast<INT>(sizeof(Gdiplus::ColorPalette)));
@@ -344,14 +349,8 @@ TEST(GdipImageFamily, SavedToAStreamAndLoadedAgain) {
   ASSERT_TRUE(StartsWith(saved, "\x89PNG\r\n\x1a\n"));
   draw::GdipImage loaded;
   ASSERT_TRUE(loaded.LoadFromBytes(saved));
-  UINT width = 0, height = 0;
-  ASSERT_TRUE(loaded.GetWidth(&width));
-  ASSERT_TRUE(loaded.GetHeight(&height));
-  EXPECT_EQ(width, 7u);
-  EXPECT_EQ(height, 3u);
-  GUID format{};
-  ASSERT_TRUE(loaded.GetRawFormat(&format));
-  EXPECT_TRUE(IsEqualGUID(format, guids::kPng));
+  ASSERT_NO_FATAL_FAILURE(ExpectSize(loaded, 7, 3));
+  ASSERT_NO_FATAL_FAILURE(ExpectFormat(loaded, guids::kPng));
 
   // No encoder for the type: nothing is written and the failure is recorded.
   EXPECT_FALSE(image.SaveToStream(out, "image/x-cy-none"));
@@ -396,10 +395,7 @@ TEST(GdipImageFamily, ClonesAndThumbnailsOutliveTheImageTheyCameFrom) {
   draw::MemoryStream out;
   ASSERT_TRUE(clone.SaveToStream(out, "image/bmp"));
   EXPECT_TRUE(StartsWith(out.GetBytes(), "BM"));
-  ASSERT_TRUE(thumbnail.GetWidth(&width));
-  ASSERT_TRUE(thumbnail.GetHeight(&height));
-  EXPECT_EQ(width, 4u);
-  EXPECT_EQ(height, 3u);
+  ASSERT_NO_FATAL_FAILURE(ExpectSize(thumbnail, 4, 3));
   // Cloning an image into itself keeps it whole.
   ASSERT_TRUE(clone.Clone(clone));
   ASSERT_TRUE(clone.GetHeight(&height));
