@@ -2,6 +2,7 @@
 // comes back from the getter, so a swapped argument or a wrong binding shows.
 #include <gtest/gtest.h>
 
+#include <type_traits>
 #include <vector>
 
 #include "draw/api_wrappers.h"
@@ -11,6 +12,16 @@
 #include "draw/string_format.h"
 
 namespace {
+
+// Sets a property to value through set and expects get to read the same value back.
+template <typename Object, typename Class, typename Value>
+void ExpectKept(Object& object, bool (Class::*set)(Value), bool (Class::*get)(Value*) const,
+                std::type_identity_t<Value> value) {
+  ASSERT_TRUE((object.*set)(value));
+  Value back{};
+  ASSERT_TRUE((object.*get)(&back));
+  EXPECT_EQ(back, value);
+}
 
 using Gdiplus::ARGB;
 
@@ -46,14 +57,10 @@ TEST(GdipStringFormatFamily, PropertiesComeBackAsSet) {
   EXPECT_EQ(align, Gdiplus::StringAlignmentFar);
   EXPECT_EQ(lineAlign, Gdiplus::StringAlignmentCenter);
 
-  ASSERT_TRUE(format.SetTrimming(Gdiplus::StringTrimmingEllipsisWord));
-  Gdiplus::StringTrimming trimming{};
-  ASSERT_TRUE(format.GetTrimming(&trimming));
-  EXPECT_EQ(trimming, Gdiplus::StringTrimmingEllipsisWord);
-  ASSERT_TRUE(format.SetHotkeyPrefix(Gdiplus::HotkeyPrefixShow));
-  Gdiplus::HotkeyPrefix prefix{};
-  ASSERT_TRUE(format.GetHotkeyPrefix(&prefix));
-  EXPECT_EQ(prefix, Gdiplus::HotkeyPrefixShow);
+  ExpectKept(format, &draw::GdipStringFormat::SetTrimming, &draw::GdipStringFormat::GetTrimming,
+             Gdiplus::StringTrimmingEllipsisWord);
+  ExpectKept(format, &draw::GdipStringFormat::SetHotkeyPrefix,
+             &draw::GdipStringFormat::GetHotkeyPrefix, Gdiplus::HotkeyPrefixShow);
 
   ASSERT_TRUE(format.SetDigitSubstitution(0x0804, Gdiplus::StringDigitSubstituteNational));
   LANGID language = 0;
@@ -129,9 +136,7 @@ TEST(GdipBrushFamily, SolidColourTypeAndCloneIntoTheRightKindOnly) {
   ARGB colour = 0;
   ASSERT_TRUE(solid.GetColor(&colour));
   EXPECT_EQ(colour, 0x80102030u);
-  ASSERT_TRUE(solid.SetColor(0x01020304));
-  ASSERT_TRUE(solid.GetColor(&colour));
-  EXPECT_EQ(colour, 0x01020304u);
+  ExpectKept(solid, &draw::GdipSolidBrush::SetColor, &draw::GdipSolidBrush::GetColor, 0x01020304u);
   Gdiplus::BrushType type{};
   ASSERT_TRUE(solid.GetType(&type));
   EXPECT_EQ(type, Gdiplus::BrushTypeSolidColor);
@@ -179,17 +184,14 @@ TEST(GdipBrushFamily, LinearCreationsColoursRectanglesAndWrapMode) {
   Gdiplus::WrapMode wrap{};
   ASSERT_TRUE(brush.GetWrapMode(&wrap));
   EXPECT_EQ(wrap, Gdiplus::WrapModeTileFlipX);
-  ASSERT_TRUE(brush.SetWrapMode(Gdiplus::WrapModeTileFlipXY));
-  ASSERT_TRUE(brush.GetWrapMode(&wrap));
-  EXPECT_EQ(wrap, Gdiplus::WrapModeTileFlipXY);
+  ExpectKept(brush, &draw::GdipLinearBrush::SetWrapMode, &draw::GdipLinearBrush::GetWrapMode,
+             Gdiplus::WrapModeTileFlipXY);
   ASSERT_TRUE(brush.SetColors(0xFF0000FF, 0xFF00FF00));
   ASSERT_TRUE(brush.GetColors(&c1, &c2));
   EXPECT_EQ(c1, 0xFF0000FFu);
   EXPECT_EQ(c2, 0xFF00FF00u);
-  bool gamma = false;
-  ASSERT_TRUE(brush.SetGammaCorrection(true));
-  ASSERT_TRUE(brush.GetGammaCorrection(&gamma));
-  EXPECT_TRUE(gamma);
+  ExpectKept(brush, &draw::GdipLinearBrush::SetGammaCorrection,
+             &draw::GdipLinearBrush::GetGammaCorrection, true);
 
   ASSERT_TRUE(brush.CreateFromRectI({3, 4, 50, 60}, 0xFFFFFFFF, 0xFF000000,
                                     Gdiplus::LinearGradientModeForwardDiagonal));
@@ -334,18 +336,9 @@ TEST(GdipPenFamily, WidthUnitColourCapsJoinsAndMode) {
   EXPECT_EQ(end, Gdiplus::LineCapArrowAnchor);
   EXPECT_EQ(dash, Gdiplus::DashCapTriangle);
 
-  Gdiplus::LineJoin join{};
-  ASSERT_TRUE(pen.SetLineJoin(Gdiplus::LineJoinRound));
-  ASSERT_TRUE(pen.GetLineJoin(&join));
-  EXPECT_EQ(join, Gdiplus::LineJoinRound);
-  float miter = 0;
-  ASSERT_TRUE(pen.SetMiterLimit(7));
-  ASSERT_TRUE(pen.GetMiterLimit(&miter));
-  EXPECT_EQ(miter, 7);
-  Gdiplus::PenAlignment alignment{};
-  ASSERT_TRUE(pen.SetMode(Gdiplus::PenAlignmentInset));
-  ASSERT_TRUE(pen.GetMode(&alignment));
-  EXPECT_EQ(alignment, Gdiplus::PenAlignmentInset);
+  ExpectKept(pen, &draw::GdipPen::SetLineJoin, &draw::GdipPen::GetLineJoin, Gdiplus::LineJoinRound);
+  ExpectKept(pen, &draw::GdipPen::SetMiterLimit, &draw::GdipPen::GetMiterLimit, 7);
+  ExpectKept(pen, &draw::GdipPen::SetMode, &draw::GdipPen::GetMode, Gdiplus::PenAlignmentInset);
 
   draw::GdipPen copy;
   ASSERT_TRUE(pen.Clone(copy));
@@ -353,6 +346,7 @@ TEST(GdipPenFamily, WidthUnitColourCapsJoinsAndMode) {
   ASSERT_TRUE(copy.SetWidth(9));
   ASSERT_TRUE(pen.GetWidth(&width));
   EXPECT_EQ(width, 4);
+  Gdiplus::LineJoin join{};
   ASSERT_TRUE(copy.GetLineJoin(&join));
   EXPECT_EQ(join, Gdiplus::LineJoinRound);
 }
@@ -360,14 +354,10 @@ TEST(GdipPenFamily, WidthUnitColourCapsJoinsAndMode) {
 TEST(GdipPenFamily, DashesCompoundLinesAndTransform) {
   draw::GdipPen pen;
   ASSERT_TRUE(pen.Create(0xFF000000, 3, Gdiplus::UnitPixel));
+  ExpectKept(pen, &draw::GdipPen::SetDashStyle, &draw::GdipPen::GetDashStyle,
+             Gdiplus::DashStyleDot);
+  ExpectKept(pen, &draw::GdipPen::SetDashOffset, &draw::GdipPen::GetDashOffset, 1.5f);
   Gdiplus::DashStyle style{};
-  ASSERT_TRUE(pen.SetDashStyle(Gdiplus::DashStyleDot));
-  ASSERT_TRUE(pen.GetDashStyle(&style));
-  EXPECT_EQ(style, Gdiplus::DashStyleDot);
-  float offset = 0;
-  ASSERT_TRUE(pen.SetDashOffset(1.5f));
-  ASSERT_TRUE(pen.GetDashOffset(&offset));
-  EXPECT_EQ(offset, 1.5f);
 
   const float dashes[] = {3, 1, 2, 5};
   ASSERT_TRUE(pen.SetDashArray(dashes));
