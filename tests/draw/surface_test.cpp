@@ -32,6 +32,12 @@ void Fill(draw::图形& surface, Gdiplus::ARGB colour) {
                                     static_cast<float>(surface.GetHeight())));
 }
 
+// Creates surface on a device context of width × height and fills it with one opaque colour.
+void CreateFilled(draw::图形& surface, HDC dc, int width, int height, Gdiplus::ARGB colour) {
+  ASSERT_TRUE(surface.创建_自设备句柄(dc, width, height));
+  Fill(surface, colour);
+}
+
 TEST(Surface, ZeroDeviceContextAppendsItsMessageAndCreatesNothing) {
   draw::SetLastErrorText("前");
   draw::图形 surface;
@@ -89,8 +95,7 @@ TEST(Surface, CreatedOnAMemoryDeviceFillsAndCopiesWithSrccopyByDefault) {
 TEST(Surface, MoveSourceOriginShiftsWhereCopiesAreTakenFrom) {
   PixelTarget target(20, 10);
   draw::图形 surface;
-  ASSERT_TRUE(surface.创建_自设备句柄(target.dc(), 20, 10));
-  Fill(surface, 0xFFFF0000);
+  ASSERT_NO_FATAL_FAILURE(CreateFilled(surface, target.dc(), 20, 10, 0xFFFF0000));
   draw::GdipSolidBrush blue;
   ASSERT_TRUE(blue.Create(0xFF0000FF));
   ASSERT_TRUE(surface.FillRectangle(blue, 10, 0, 10, 10));
@@ -119,8 +124,7 @@ TEST(Surface, LinearGradientRunsFromTheFirstColourToTheSecond) {
 TEST(Surface, AlphaCopyBlendsOverTheDevicePixels) {
   PixelTarget target(20, 10);
   draw::图形 surface;
-  ASSERT_TRUE(surface.创建_自设备句柄(target.dc(), 20, 10));
-  Fill(surface, 0xFF000000);
+  ASSERT_NO_FATAL_FAILURE(CreateFilled(surface, target.dc(), 20, 10, 0xFF000000));
   target.Fill(RGB(0xFF, 0xFF, 0xFF));
   ASSERT_TRUE(surface.AlphaCopyToDevice(0, 0, 10, 10, 128));
   ASSERT_TRUE(surface.AlphaCopyToDevice(10, 0, 10, 10, 255));
@@ -131,8 +135,7 @@ TEST(Surface, AlphaCopyBlendsOverTheDevicePixels) {
 TEST(Surface, DrawRectangleOutlinesWithThePen) {
   PixelTarget target(20, 20);
   draw::图形 surface;
-  ASSERT_TRUE(surface.创建_自设备句柄(target.dc(), 20, 20));
-  Fill(surface, 0xFFFFFFFF);
+  ASSERT_NO_FATAL_FAILURE(CreateFilled(surface, target.dc(), 20, 20, 0xFFFFFFFF));
   draw::GdipPen pen;
   ASSERT_TRUE(pen.Create(0xFF000000, 1.0f, Gdiplus::UnitPixel));
   ASSERT_TRUE(surface.DrawRectangle(pen, 2, 2, 10, 10));
@@ -156,8 +159,7 @@ int CountPixelsNot(const draw::图形& surface, COLORREF colour) {
 TEST(Surface, DrawStringDrawsTextAndAnEmptyStringDrawsNothing) {
   PixelTarget target(80, 30);
   draw::图形 surface;
-  ASSERT_TRUE(surface.创建_自设备句柄(target.dc(), 80, 30));
-  Fill(surface, 0xFFFFFFFF);
+  ASSERT_NO_FATAL_FAILURE(CreateFilled(surface, target.dc(), 80, 30, 0xFFFFFFFF));
   draw::GdipSolidBrush black;
   ASSERT_TRUE(black.Create(0xFF000000));
   draw::GdipFont font;
@@ -189,8 +191,7 @@ TEST(Surface, DecodedImagesAreDrawnScaled) {
     SCOPED_TRACE(c.name);
     PixelTarget target(40, 40);
     draw::图形 surface;
-    ASSERT_TRUE(surface.创建_自设备句柄(target.dc(), 40, 40));
-    Fill(surface, 0xFFFFFFFF);
+    ASSERT_NO_FATAL_FAILURE(CreateFilled(surface, target.dc(), 40, 40, 0xFFFFFFFF));
     draw::GdipImage image;
     ASSERT_TRUE(image.LoadFromBytes(c.bytes));
     ASSERT_TRUE(surface.DrawImageRect(image, 5, 5, 30, 30));
