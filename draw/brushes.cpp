@@ -46,12 +46,7 @@ void GdipBrush::StoreHandle(void* h) {
   StoreBrushHandle(h);
 }
 
-bool GdipBrush::Delete() {
-  if (!brush_) return false;
-  const bool ok = RecordStatus(api::GdipDeleteBrush(brush_));
-  SetHandle(nullptr);
-  return ok;
-}
+bool GdipBrush::Delete() { return DeleteWith(brush_, api::GdipDeleteBrush); }
 
 Gdiplus::Status GdipBrush::CheckKind(Gdiplus::GpBrush* brush) const {
   const auto kind = Kind();

@@ -63,12 +63,7 @@ bool GdipFontCollection::GetFamilyList(std::span<GdipFontFamily> families, INT* 
 
 GdipFontFamily::~GdipFontFamily() { Delete(); }
 
-bool GdipFontFamily::Delete() {
-  if (!family_) return false;
-  const bool ok = RecordStatus(api::GdipDeleteFontFamily(family_));
-  SetHandle(nullptr);
-  return ok;
-}
+bool GdipFontFamily::Delete() { return DeleteWith(family_, api::GdipDeleteFontFamily); }
 
 bool GdipFontFamily::CreateFromName(std::string_view name, const GdipFontCollection& collection) {
   Delete();
@@ -147,12 +142,7 @@ bool GdipFontFamily::GetLineSpacing(INT style, UINT16* lineSpacing) const {
 
 GdipFont::~GdipFont() { Delete(); }
 
-bool GdipFont::Delete() {
-  if (!font_) return false;
-  const bool ok = RecordStatus(api::GdipDeleteFont(font_));
-  SetHandle(nullptr);
-  return ok;
-}
+bool GdipFont::Delete() { return DeleteWith(font_, api::GdipDeleteFont); }
 
 bool GdipFont::CreateFromFamily(const GdipFontFamily& family, float emSize, INT style,
                                 Gdiplus::Unit unit) {

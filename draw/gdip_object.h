@@ -48,6 +48,16 @@ class GdipObject {
   // Stores h in the derived class's typed field.
   virtual void StoreHandle(void* h) { (void)h; }
 
+  // The deletion of the derived classes: deletes object, the typed field's, with the native
+  // deletion function and lets go of it. False when there was none or the deletion failed.
+  template <typename Native, typename DeleteFunction>
+  bool DeleteWith(Native* object, DeleteFunction& deleteFunction) {
+    if (!object) return false;
+    const bool ok = RecordStatus(deleteFunction(object));
+    SetHandle(nullptr);
+    return ok;
+  }
+
  private:
   void* handle_ = nullptr;
 };

@@ -46,8 +46,7 @@ GdipImage::~GdipImage() { Dispose(); }
 
 bool GdipImage::Dispose() {
   if (!image_) return false;
-  const bool ok = RecordStatus(api::GdipDisposeImage(image_));
-  SetHandle(nullptr);
+  const bool ok = DeleteWith(image_, api::GdipDisposeImage);
   stream_.Release();
   return ok;
 }

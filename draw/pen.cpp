@@ -13,12 +13,7 @@ bool FitsInt(size_t size) { return size <= static_cast<size_t>(INT_MAX); }
 
 GdipPen::~GdipPen() { Delete(); }
 
-bool GdipPen::Delete() {
-  if (!pen_) return false;
-  const bool ok = RecordStatus(api::GdipDeletePen(pen_));
-  SetHandle(nullptr);
-  return ok;
-}
+bool GdipPen::Delete() { return DeleteWith(pen_, api::GdipDeletePen); }
 
 // --- creation ---
 

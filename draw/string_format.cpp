@@ -8,12 +8,7 @@ namespace draw {
 
 GdipStringFormat::~GdipStringFormat() { Delete(); }
 
-bool GdipStringFormat::Delete() {
-  if (!format_) return false;
-  const bool ok = RecordStatus(api::GdipDeleteStringFormat(format_));
-  SetHandle(nullptr);
-  return ok;
-}
+bool GdipStringFormat::Delete() { return DeleteWith(format_, api::GdipDeleteStringFormat); }
 
 // --- creation ---
 
