@@ -16,13 +16,16 @@
 
 namespace draw {
 
-// A rectangle of four floats, laid out as GDI+ expects (x, y, width, height).
-struct RectF {
-  float x = 0;
-  float y = 0;
-  float width = 0;
-  float height = 0;
+// A rectangle as its top-left corner and its size. RectF, of floats, is laid out as GDI+ expects
+// (x, y, width, height); the skin lays out its buttons in ints.
+template <typename T>
+struct Rect {
+  T x = 0;
+  T y = 0;
+  T width = 0;
+  T height = 0;
 };
+using RectF = Rect<float>;
 
 class GdipObject {
  public:

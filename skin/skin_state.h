@@ -25,12 +25,7 @@ inline constexpr int kNormal = 0;
 inline constexpr int kHover = 1;
 inline constexpr int kPressed = 2;
 
-struct SkinRect {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-};
+using SkinRect = draw::Rect<int>;
 
 // left and top: the window's screen position at set-up; width and height: the frame size W × H
 // that all geometry uses.
