@@ -95,6 +95,18 @@ bool WindowHook::ApplyRegion(HRGN region, BOOL redraw) {
   return false;
 }
 
+bool WindowHook::ApplyNewRegion(HRGN created, BOOL redraw, const char* failure) {
+  UniqueRegion region(created);
+  if (!region) {
+    AppendLastErrorText(failure);
+    return false;
+  }
+  // Once set, the region belongs to the window.
+  if (!ApplyRegion(region.get(), redraw)) return false;
+  region.release();
+  return true;
+}
+
 bool WindowHook::SetRegion(HRGN region, BOOL redraw) { return ApplyRegion(region, redraw); }
 
 bool WindowHook::SetRegion(Region& region, BOOL redraw) {
@@ -104,28 +116,15 @@ bool WindowHook::SetRegion(Region& region, BOOL redraw) {
 }
 
 bool WindowHook::SetEllipticRegion(int x, int y, int width, int height, BOOL redraw) {
-  UniqueRegion region(api::CreateEllipticRgn(x, y, x + width, y + height));
-  if (!region) {
-    AppendLastErrorText("创建椭圆区域失败(CreateEllipticRgn()返回值为0)");
-    return false;
-  }
-  // Once set, the region belongs to the window.
-  if (!ApplyRegion(region.get(), redraw)) return false;
-  region.release();
-  return true;
+  return ApplyNewRegion(api::CreateEllipticRgn(x, y, x + width, y + height), redraw,
+                        "创建椭圆区域失败(CreateEllipticRgn()返回值为0)");
 }
 
 bool WindowHook::SetRoundRectRegion(int x, int y, int width, int height, int cornerWidth,
                                     int cornerHeight, BOOL redraw) {
-  UniqueRegion region(
-      api::CreateRoundRectRgn(x, y, x + width, y + height, cornerWidth, cornerHeight));
-  if (!region) {
-    AppendLastErrorText("创建圆角矩形区域失败(CreateRoundRectRgn()返回值为0)");
-    return false;
-  }
-  if (!ApplyRegion(region.get(), redraw)) return false;
-  region.release();
-  return true;
+  return ApplyNewRegion(
+      api::CreateRoundRectRgn(x, y, x + width, y + height, cornerWidth, cornerHeight), redraw,
+      "创建圆角矩形区域失败(CreateRoundRectRgn()返回值为0)");
 }
 
 }  // namespace draw

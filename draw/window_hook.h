@@ -68,6 +68,9 @@ class WindowHook {
 
  private:
   bool ApplyRegion(HRGN region, BOOL redraw);
+  // Sets a region just created (null when its creation failed, which failure then names), and
+  // deletes it when it cannot be set.
+  bool ApplyNewRegion(HRGN created, BOOL redraw, const char* failure);
 
   WNDPROC previousProcedure_ = nullptr;
   HWND window_ = nullptr;
