@@ -36,6 +36,14 @@ void Created(GpStatus status, void* object, const char* kind) {
   if (status == Gdiplus::Ok && object) g_live.emplace(object, kind);
 }
 
+// The end of a creation watcher, given the real function's status and its output, which is read
+// only now that the real function has run.
+template <typename Object>
+GpStatus Created(GpStatus status, Object** out, const char* kind) {
+  Created(status, *out, kind);
+  return status;
+}
+
 void Deleting(void* object, const char* kind) {
   const auto live = g_live.find(object);
   if (live == g_live.end())
@@ -43,6 +51,13 @@ void Deleting(void* object, const char* kind) {
   else
     g_live.erase(live);
   g_events.push_back(kind);
+}
+
+// A deletion watcher: takes object out of the live ones, then deletes it with the real function.
+template <typename Object, typename Delete>
+auto Deleted(Object* object, const char* kind, Delete realDelete) {
+  Deleting(object, kind);
+  return realDelete(object);
 }
 
 // The real functions, saved while the watchers are in place.
@@ -73,78 +88,53 @@ decltype(draw::api::GdipDeleteStringFormat)::Pointer realDeleteFormat;
 std::vector<IStream*> g_streams;
 
 GpStatus WINGDIPAPI CreateSolidFill(Gdiplus::ARGB colour, Gdiplus::GpSolidFill** out) {
-  GpStatus s = realCreateSolidFill(colour, out);
-  Created(s, *out, "brush");
-  return s;
+  return Created(realCreateSolidFill(colour, out), out, "brush");
 }
 GpStatus WINGDIPAPI CreateLineBrush(const Gdiplus::GpRectF* rect, Gdiplus::ARGB c1,
                                     Gdiplus::ARGB c2, Gdiplus::LinearGradientMode mode,
                                     Gdiplus::GpWrapMode wrap, Gdiplus::GpLineGradient** out) {
-  GpStatus s = realCreateLineBrush(rect, c1, c2, mode, wrap, out);
-  Created(s, *out, "brush");
-  return s;
+  return Created(realCreateLineBrush(rect, c1, c2, mode, wrap, out), out, "brush");
 }
 GpStatus WINGDIPAPI DeleteBrush(Gdiplus::GpBrush* brush) {
-  Deleting(brush, "brush");
-  return realDeleteBrush(brush);
+  return Deleted(brush, "brush", realDeleteBrush);
 }
 GpStatus WINGDIPAPI CreatePen(Gdiplus::ARGB colour, Gdiplus::REAL width, Gdiplus::GpUnit unit,
                               Gdiplus::GpPen** out) {
-  GpStatus s = realCreatePen(colour, width, unit, out);
-  Created(s, *out, "pen");
-  return s;
+  return Created(realCreatePen(colour, width, unit, out), out, "pen");
 }
-GpStatus WINGDIPAPI DeletePen(Gdiplus::GpPen* pen) {
-  Deleting(pen, "pen");
-  return realDeletePen(pen);
-}
+GpStatus WINGDIPAPI DeletePen(Gdiplus::GpPen* pen) { return Deleted(pen, "pen", realDeletePen); }
 GpStatus WINGDIPAPI CreateFont(const Gdiplus::GpFontFamily* family, Gdiplus::REAL size, INT style,
                                Gdiplus::Unit unit, Gdiplus::GpFont** out) {
-  GpStatus s = realCreateFont(family, size, style, unit, out);
-  Created(s, *out, "font");
-  return s;
+  return Created(realCreateFont(family, size, style, unit, out), out, "font");
 }
 GpStatus WINGDIPAPI DeleteFont(Gdiplus::GpFont* font) {
-  Deleting(font, "font");
-  return realDeleteFont(font);
+  return Deleted(font, "font", realDeleteFont);
 }
 GpStatus WINGDIPAPI CreateFamily(const WCHAR* name, Gdiplus::GpFontCollection* collection,
                                  Gdiplus::GpFontFamily** out) {
-  GpStatus s = realCreateFamily(name, collection, out);
-  Created(s, *out, "family");
-  return s;
+  return Created(realCreateFamily(name, collection, out), out, "family");
 }
 GpStatus WINGDIPAPI DeleteFamily(Gdiplus::GpFontFamily* family) {
-  Deleting(family, "family");
-  return realDeleteFamily(family);
+  return Deleted(family, "family", realDeleteFamily);
 }
 GpStatus WINGDIPAPI LoadImage(IStream* stream, Gdiplus::GpImage** out) {
-  GpStatus s = realLoadImage(stream, out);
-  Created(s, *out, "image");
-  return s;
+  return Created(realLoadImage(stream, out), out, "image");
 }
 GpStatus WINGDIPAPI DisposeImage(Gdiplus::GpImage* image) {
-  Deleting(image, "image");
-  return realDisposeImage(image);
+  return Deleted(image, "image", realDisposeImage);
 }
 GpStatus WINGDIPAPI CreateGraphics(HDC dc, Gdiplus::GpGraphics** out) {
-  GpStatus s = realCreateGraphics(dc, out);
-  Created(s, *out, "graphics");
-  return s;
+  return Created(realCreateGraphics(dc, out), out, "graphics");
 }
 GpStatus WINGDIPAPI DeleteGraphics(Gdiplus::GpGraphics* graphics) {
-  Deleting(graphics, "graphics");
-  return realDeleteGraphics(graphics);
+  return Deleted(graphics, "graphics", realDeleteGraphics);
 }
 HGLOBAL WINAPI WatchGlobalAlloc(UINT flags, SIZE_T size) {
   HGLOBAL block = realGlobalAlloc(flags, size);
   Created(Gdiplus::Ok, block, "block");
   return block;
 }
-HGLOBAL WINAPI WatchGlobalFree(HGLOBAL block) {
-  Deleting(block, "block");
-  return realGlobalFree(block);
-}
+HGLOBAL WINAPI WatchGlobalFree(HGLOBAL block) { return Deleted(block, "block", realGlobalFree); }
 // Keeps one extra reference on every stream, so that the test can see at the end whether all
 // other references were given back.
 HRESULT WINAPI CreateStream(HGLOBAL block, BOOL deleteOnRelease, IStream** out) {
@@ -188,19 +178,14 @@ GpStatus WINGDIPAPI GenericTypographic(Gdiplus::GpStringFormat** out) {
   return Shared(realGenericTypographic(out));
 }
 GpStatus WINGDIPAPI CloneFamily(Gdiplus::GpFontFamily* family, Gdiplus::GpFontFamily** out) {
-  GpStatus s = realCloneFamily(family, out);
-  Created(s, *out, "family");
-  return s;
+  return Created(realCloneFamily(family, out), out, "family");
 }
 GpStatus WINGDIPAPI CloneFormat(const Gdiplus::GpStringFormat* format,
                                 Gdiplus::GpStringFormat** out) {
-  GpStatus s = realCloneFormat(format, out);
-  Created(s, *out, "format");
-  return s;
+  return Created(realCloneFormat(format, out), out, "format");
 }
 GpStatus WINGDIPAPI DeleteFormat(Gdiplus::GpStringFormat* format) {
-  Deleting(format, "format");
-  return realDeleteFormat(format);
+  return Deleted(format, "format", realDeleteFormat);
 }
 
 class Watchers {
