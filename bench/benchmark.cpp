@@ -165,15 +165,18 @@ Launch MeasureLaunch(const std::string& command, const std::function<void(HWND)>
       GdiFlush();
       const double at = Now();
       const std::uint64_t hash = FrameHash(static_cast<const std::uint32_t*>(bits));
-      if (captures.empty() || captures.back().second != hash) lastChange = at;
+      if (!captures.empty() && captures.back().second != hash) lastChange = at;
       captures.emplace_back(at, hash);
       if (!window) window = TopWindowOf(process.dwProcessId);
-      if (window && at - lastChange >= kSettledMs) break;
+      // Settled: the window is there, its area has changed from the black fill, and has then
+      // stayed the same for a while.
+      if (window && lastChange > start && at - lastChange >= kSettledMs) break;
       Sleep(1);
     }
     std::size_t first = captures.size();
     while (first > 0 && captures[first - 1].second == captures.back().second) --first;
-    if (window && first < captures.size()) result.firstFrameMs = captures[first].first - start;
+    if (window && lastChange > start && first < captures.size())
+      result.firstFrameMs = captures[first].first - start;
     if (window && work) work(window);
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
