@@ -4,7 +4,9 @@
 
 #include "app/config_folder.h"
 #include "app/file_ops.h"
+#include "app/texts.h"
 #include "runtime/commands.h"
+#include "runtime/unique_handle.h"
 
 namespace app {
 namespace {
@@ -26,18 +28,15 @@ bool BackupExists(const std::string& folder) {
   // "*" and "?" cannot be part of a name; searching with them would match other entries.
   if (HasWildcard(path)) return false;
   WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA(path.c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return false;
-  FindClose(find);
-  return true;
+  return static_cast<bool>(runtime::UniqueFind(FindFirstFileA(path.c_str(), &entry)));
 }
 
 void BackupStep(const std::string& folder) {
   if (BackupExists(folder)) return;
   CreateFolder(folder + kBackupFolder);
   bool failed = false;
-  for (const ConfigFile& file : kConfigFiles)
-    if (!CopyFileOverwrite(folder + file.name, folder + file.backupName)) failed = true;
+  for (const char* name : kConfigFiles)
+    if (!CopyFileOverwrite(folder + name, BackupPath(folder, name))) failed = true;
   if (failed) runtime::InfoMessage(kBackupFailedMessage);
 }
 
@@ -47,9 +46,9 @@ WindowUpdate RestoreAction(const std::string& folder) {
   bool copyLeftBehind = false;
   // The saved copies are only copied over the game's files here; they go with the folder, so
   // that the folder keeps every copy until all of them are back in place.
-  for (const ConfigFile& file : kConfigFiles) {
-    const std::string saved = folder + file.backupName;
-    if (!CopyFileOverwrite(saved, folder + file.name)) {
+  for (const char* name : kConfigFiles) {
+    const std::string saved = BackupPath(folder, name);
+    if (!CopyFileOverwrite(saved, folder + name)) {
       failed = true;
       if (EntryExists(saved)) copyLeftBehind = true;
     }
@@ -60,7 +59,7 @@ WindowUpdate RestoreAction(const std::string& folder) {
     runtime::InfoMessage(kDeleteBackupFailedMessage);
     OpenFolderInShell(folder);
   }
-  return {false, kRestoreDoneCaption, kConfigPathLabel};
+  return {false, kRestoreDoneCaption, texts::kPathLabel};
 }
 
 void OpenFolderInShell(const std::string& folder) {

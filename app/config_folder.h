@@ -13,21 +13,14 @@ inline constexpr char kEngineIni[] = "Engine.ini";
 inline constexpr char kGameUserSettingsIni[] = "GameUserSettings.ini";
 inline constexpr char kScalabilityIni[] = "Scalability.ini";
 inline constexpr char kBackupFolder[] = "墨鸢一键优化备份";
-inline constexpr char kBackupEngineIni[] = "墨鸢一键优化备份\\Engine.ini";
-inline constexpr char kBackupGameUserSettingsIni[] = "墨鸢一键优化备份\\GameUserSettings.ini";
-inline constexpr char kBackupScalabilityIni[] = "墨鸢一键优化备份\\Scalability.ini";
-
-struct ConfigFile {
-  const char* name;        // appended to the configuration folder
-  const char* backupName;  // the same file inside the backup folder
-};
 
 // The three files, in the order every backup and restore handles them.
-inline constexpr ConfigFile kConfigFiles[] = {
-    {kEngineIni, kBackupEngineIni},
-    {kGameUserSettingsIni, kBackupGameUserSettingsIni},
-    {kScalabilityIni, kBackupScalabilityIni},
-};
+inline constexpr const char* kConfigFiles[] = {kEngineIni, kGameUserSettingsIni, kScalabilityIni};
+
+// The saved copy of a configuration file: folder + backup folder + "\\" + name.
+inline std::string BackupPath(const std::string& folder, const char* name) {
+  return folder + kBackupFolder + "\\" + name;
+}
 
 // The roaming application-data folder with a backslash and kConfigSubPath appended; the bare
 // kConfigSubPath when the special folder is not available.

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "runtime/unique_handle.h"
+
 namespace app {
 namespace {
 
@@ -12,8 +14,8 @@ bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 // Deletes what the folder holds, depth first; what cannot be deleted stays.
 void DeleteContents(const std::string& folder) {
   WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return;
+  const runtime::UniqueFind find(FindFirstFileA((folder + "\\*.*").c_str(), &entry));
+  if (!find) return;
   do {
     if (entry.cFileName[0] == '.') continue;
     const std::string path = folder + "\\" + entry.cFileName;
@@ -24,8 +26,7 @@ void DeleteContents(const std::string& folder) {
     } else {
       DeleteFileA(path.c_str());
     }
-  } while (FindNextFileA(find, &entry));
-  FindClose(find);
+  } while (FindNextFileA(find.get(), &entry));
 }
 
 }  // namespace

@@ -14,65 +14,78 @@ namespace {
 using runtime::ComponentDef;
 using runtime::Kind;
 
+// A menu item's action for an operation that needs no form, such as opening a link.
+template <void (*Operation)()>
+void WithoutForm(runtime::Form&) {
+  Operation();
+}
+
 constexpr runtime::FontDef kDescriptionFont{"微软雅黑", -19, 400, GB2312_CHARSET};
 
 const runtime::PictureData kBackgroundPicture{pictures::kBackgroundJpeg,
                                               pictures::kBackgroundJpegSize};
 const runtime::PictureData kPanelPicture{pictures::kPanelPng, pictures::kPanelPngSize};
 
-// kind, id, name, left, top, width, height, visible, disabled, tab stop, text, font, picture,
-// word wrap, checked, menu level, event action, mouse-down action
+// clang-format off
 constexpr ComponentDef kComponents[] = {
-    {Kind::Timer, ids::时钟1, "时钟1", 464, 152, 26, 26, false, false, false, nullptr, nullptr, nullptr,
-     false, false, 0, SlideStep},
-    {Kind::PictureBox, ids::图片框1, "图片框1", 3, 200, 496, 166, true, false, false, nullptr,
-     nullptr, &kPanelPicture, false, false, 0, nullptr, TogglePanelOnPress},
-    {Kind::Menu, ids::菜单, "菜单", 0, 0, 0, 0, false, false, false, "菜单"},
-    {Kind::MenuItem, ids::打开更新网盘, "打开更新网盘", 0, 0, 0, 0, true, false, false,
-     "打开更新网盘", nullptr, nullptr, false, false, 1, OpenNetDiskLink},
-    {Kind::MenuItem, ids::关注微博, "关注微博", 0, 0, 0, 0, true, false, false, "关注微博", nullptr,
-     nullptr, false, false, 1, OpenMicroblogLink},
-    {Kind::MenuItem, ids::B站个人主页, "B站个人主页", 0, 0, 0, 0, true, false, false, "B站个人主页",
-     nullptr, nullptr, false, false, 1, OpenVideoSpaceLink},
-    {Kind::MenuItem, ids::Steam主页, "Steam主页", 0, 0, 0, 0, true, false, false, "Steam主页",
-     nullptr, nullptr, false, false, 1, OpenSteamLink},
-    {Kind::MenuItem, ids::分隔条, "", 0, 0, 0, 0, true, false, false, "-", nullptr, nullptr, false,
-     false, 1},
-    {Kind::MenuItem, ids::QQ私聊墨鸢, "QQ私聊墨鸢", 0, 0, 0, 0, true, false, false, "QQ私聊墨鸢",
-     nullptr, nullptr, false, false, 1, OpenQQChatLink},
-    {Kind::MenuItem, ids::神秘二维码, "神秘二维码", 0, 0, 0, 0, true, false, false, "神秘二维码",
-     nullptr, nullptr, false, false, 1, TogglePanel},
-    {Kind::Button, ids::按钮4, "按钮4", 403, 85, 80, 32, true, false, true, "低配优化", nullptr, nullptr,
-     false, false, 0, LowSpecOptimizeAction},
-    {Kind::TransparentLabel, ids::透明标签2, "透明标签2", 21, 55, 365, 56, true, false, false,
-     texts::kDescription, &kDescriptionFont, nullptr, true},
-    {Kind::Button, ids::按钮3, "按钮3", 403, 117, 80, 32, true, false, true, "还原", nullptr, nullptr,
-     false, false, 0, RestoreButtonAction},
-    {Kind::Button, ids::按钮2, "按钮2", 403, 53, 80, 32, true, false, true, "普通优化", nullptr, nullptr,
-     false, false, 0, NormalOptimizeAction},
-    {Kind::Button, ids::按钮1, "按钮1", 315, 129, 80, 20, true, false, true, "打开目录", nullptr, nullptr,
-     false, false, 0, OpenFolderAction},
-    {Kind::EditBox, ids::编辑框1, "编辑框1", 109, 129, 203, 20, true, false, true, ""},
-    {Kind::TransparentLabel, ids::透明标签1, "透明标签1", 19, 127, 86, 24, true, false, false,
-     texts::kPathLabel},
+    {.kind = Kind::Timer, .id = ids::时钟1, .name = "时钟1",
+     .left = 464, .top = 152, .width = 26, .height = 26, .visible = false,
+     .onEvent = SlideStep},
+    {.kind = Kind::PictureBox, .id = ids::图片框1, .name = "图片框1",
+     .left = 3, .top = 200, .width = 496, .height = 166,
+     .picture = &kPanelPicture, .onMouseDown = TogglePanelOnPress},
+    {.kind = Kind::Menu, .id = ids::菜单, .name = "菜单", .visible = false, .text = "菜单"},
+    {.kind = Kind::MenuItem, .id = ids::打开更新网盘, .name = "打开更新网盘",
+     .text = "打开更新网盘", .menuLevel = 1, .onEvent = WithoutForm<OpenNetDiskLink>},
+    {.kind = Kind::MenuItem, .id = ids::关注微博, .name = "关注微博",
+     .text = "关注微博", .menuLevel = 1, .onEvent = WithoutForm<OpenMicroblogLink>},
+    {.kind = Kind::MenuItem, .id = ids::B站个人主页, .name = "B站个人主页",
+     .text = "B站个人主页", .menuLevel = 1, .onEvent = WithoutForm<OpenVideoSpaceLink>},
+    {.kind = Kind::MenuItem, .id = ids::Steam主页, .name = "Steam主页",
+     .text = "Steam主页", .menuLevel = 1, .onEvent = WithoutForm<OpenSteamLink>},
+    {.kind = Kind::MenuItem, .id = ids::分隔条, .name = "", .text = "-", .menuLevel = 1},
+    {.kind = Kind::MenuItem, .id = ids::QQ私聊墨鸢, .name = "QQ私聊墨鸢",
+     .text = "QQ私聊墨鸢", .menuLevel = 1, .onEvent = WithoutForm<OpenQQChatLink>},
+    {.kind = Kind::MenuItem, .id = ids::神秘二维码, .name = "神秘二维码",
+     .text = "神秘二维码", .menuLevel = 1, .onEvent = TogglePanel},
+    {.kind = Kind::Button, .id = ids::按钮4, .name = "按钮4",
+     .left = 403, .top = 85, .width = 80, .height = 32, .tabStop = true,
+     .text = "低配优化", .onEvent = LowSpecOptimizeAction},
+    {.kind = Kind::TransparentLabel, .id = ids::透明标签2, .name = "透明标签2",
+     .left = 21, .top = 55, .width = 365, .height = 56,
+     .text = texts::kDescription, .font = &kDescriptionFont, .wordWrap = true},
+    {.kind = Kind::Button, .id = ids::按钮3, .name = "按钮3",
+     .left = 403, .top = 117, .width = 80, .height = 32, .tabStop = true,
+     .text = "还原", .onEvent = RestoreButtonAction},
+    {.kind = Kind::Button, .id = ids::按钮2, .name = "按钮2",
+     .left = 403, .top = 53, .width = 80, .height = 32, .tabStop = true,
+     .text = "普通优化", .onEvent = NormalOptimizeAction},
+    {.kind = Kind::Button, .id = ids::按钮1, .name = "按钮1",
+     .left = 315, .top = 129, .width = 80, .height = 20, .tabStop = true,
+     .text = "打开目录", .onEvent = OpenFolderAction},
+    {.kind = Kind::EditBox, .id = ids::编辑框1, .name = "编辑框1",
+     .left = 109, .top = 129, .width = 203, .height = 20, .tabStop = true, .text = ""},
+    {.kind = Kind::TransparentLabel, .id = ids::透明标签1, .name = "透明标签1",
+     .left = 19, .top = 127, .width = 86, .height = 24, .text = texts::kPathLabel},
 };
+// clang-format on
 static_assert(std::size(kComponents) == 17);
 static_assert(runtime::CommandIdsAreUnique(kComponents));
 
 const runtime::FormDef kMainForm{
-    kMainWindowId,
-    kMainWindowSelf,
-    "ChengYuanMainWindow",
-    texts::kCaption,
-    500,
-    200,
-    WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
-    WS_EX_APPWINDOW,
-    &kBackgroundPicture,
-    kAppIconResource,
-    true,
-    kComponents,
-    StartUpHandler,
+    .windowId = kMainWindowId,
+    .componentId = kMainWindowSelf,
+    .className = "ChengYuanMainWindow",
+    .caption = texts::kCaption,
+    .width = 500,
+    .height = 200,
+    .style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+    .exStyle = WS_EX_APPWINDOW,
+    .background = &kBackgroundPicture,
+    .iconResource = kAppIconResource,
+    .escCloses = true,
+    .components = kComponents,
+    .onCreated = StartUpHandler,
 };
 
 }  // namespace

@@ -13,44 +13,46 @@
 namespace app {
 namespace {
 
-runtime::Form* MainWindow() { return runtime::FindForm(kMainWindowId); }
+std::string ConfigFolderFromPathBox(const runtime::Form& form) { return form.Text(ids::编辑框1); }
 
-std::string ConfigFolderFromPathBox() {
-  runtime::Form* form = MainWindow();
-  return form ? form->Text(ids::编辑框1) : std::string();
-}
-
-void ShowUpdate(const WindowUpdate& update) {
-  runtime::Form* form = MainWindow();
-  if (!form) return;
-  form->SetDisabled(ids::按钮3, !update.restoreEnabled);
-  form->SetText(ids::透明标签2, update.label2Caption);
-  form->SetText(ids::透明标签1, update.label1Caption);
+void ShowUpdate(runtime::Form& form, const WindowUpdate& update) {
+  form.SetDisabled(ids::按钮3, !update.restoreEnabled);
+  form.SetText(ids::透明标签2, update.label2Caption);
+  form.SetText(ids::透明标签1, update.label1Caption);
 }
 
 }  // namespace
 
-void StartUpHandler() {
-  skin::SetUpSkin(static_cast<std::int32_t>(kMainWindowId),
-                  static_cast<std::int32_t>(kMainWindowSelf), {pictures::kIconFile, pictures::kIconFileSize}, 1,
-                  {pictures::kBackgroundJpeg, pictures::kBackgroundJpegSize}, 1, 0, 1, 0, 1, 1,
-                  texts::kTipLine, 1, 1, ShowLinkMenu, OpenNetDiskLink);
-  runtime::Form* form = MainWindow();
-  if (!form) return;
-  form->SetText(ids::编辑框1, ResolveConfigFolder());
-  form->SetDisabled(ids::按钮3, !BackupExists(form->Text(ids::编辑框1)));
+void StartUpHandler(runtime::Form& form) {
+  skin::SetUpSkin({
+      .windowId = static_cast<std::int32_t>(kMainWindowId),
+      .unitId = static_cast<std::int32_t>(kMainWindowSelf),
+      .icon = {pictures::kIconFile, pictures::kIconFileSize},
+      .backgroundPicture = {pictures::kBackgroundJpeg, pictures::kBackgroundJpegSize},
+      .colour = RGB(0, 0, 0),
+      .topBandOn = true,
+      .bottomBandOn = true,
+      .tipText = texts::kTipLine,
+      .buttonLayout = skin::kFourButtons,
+      .firstClickAction = ShowLinkMenu,
+      .secondClickAction = OpenNetDiskLink,
+  });
+  form.SetText(ids::编辑框1, ResolveConfigFolder());
+  form.SetDisabled(ids::按钮3, !BackupExists(form.Text(ids::编辑框1)));
 }
 
-void OpenFolderAction() { OpenFolderInShell(ConfigFolderFromPathBox()); }
+void OpenFolderAction(runtime::Form& form) { OpenFolderInShell(ConfigFolderFromPathBox(form)); }
 
-void LowSpecOptimizeAction() {
-  ShowUpdate(OptimizeAction(ConfigFolderFromPathBox(), kLowSpecProfile));
+void LowSpecOptimizeAction(runtime::Form& form) {
+  ShowUpdate(form, OptimizeAction(ConfigFolderFromPathBox(form), kLowSpecProfile));
 }
 
-void NormalOptimizeAction() {
-  ShowUpdate(OptimizeAction(ConfigFolderFromPathBox(), kNormalProfile));
+void NormalOptimizeAction(runtime::Form& form) {
+  ShowUpdate(form, OptimizeAction(ConfigFolderFromPathBox(form), kNormalProfile));
 }
 
-void RestoreButtonAction() { ShowUpdate(RestoreAction(ConfigFolderFromPathBox())); }
+void RestoreButtonAction(runtime::Form& form) {
+  ShowUpdate(form, RestoreAction(ConfigFolderFromPathBox(form)));
+}
 
 }  // namespace app

@@ -14,13 +14,13 @@ std::unique_ptr<runtime::Form> LoadMainWindow();
 // Runs once after the window and its components exist, before the window is first shown: sets
 // up the skin, fills the path box with the configuration folder and enables "还原" exactly when
 // a backup exists.
-void StartUpHandler();
+void StartUpHandler(runtime::Form& form);
 
 // Button actions; each reads the configuration folder from the path box at the moment of the
 // click.
-void OpenFolderAction();       // "打开目录"
-void LowSpecOptimizeAction();  // "低配优化"
-void NormalOptimizeAction();   // "普通优化"
-void RestoreButtonAction();    // "还原"
+void OpenFolderAction(runtime::Form& form);       // "打开目录"
+void LowSpecOptimizeAction(runtime::Form& form);  // "低配优化"
+void NormalOptimizeAction(runtime::Form& form);   // "普通优化"
+void RestoreButtonAction(runtime::Form& form);    // "还原"
 
 }  // namespace app

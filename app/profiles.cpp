@@ -4,6 +4,7 @@
 
 #include "app/backup.h"
 #include "app/file_ops.h"
+#include "app/texts.h"
 
 namespace app {
 
@@ -16,7 +17,7 @@ bool WriteProfileItem(const std::string& folder, const ProfileItem& item) {
 WindowUpdate OptimizeAction(const std::string& folder, const Profile& profile) {
   BackupStep(folder);
   for (const ProfileItem& item : profile) WriteProfileItem(folder, item);
-  return {true, kOptimizeDoneCaption, kConfigPathLabel};
+  return {true, kOptimizeDoneCaption, texts::kPathLabel};
 }
 
 }  // namespace app

@@ -1,5 +1,5 @@
 #pragma once
-// Texts the window shows in more than one place.
+// Texts the window shows, written once: in the form and in what the actions set.
 
 namespace app::texts {
 

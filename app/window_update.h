@@ -11,7 +11,4 @@ struct WindowUpdate {
   std::string label1Caption;
 };
 
-// The caption of the first label after an optimization or a restore.
-inline constexpr char kConfigPathLabel[] = "配置文件路径：";
-
 }  // namespace app

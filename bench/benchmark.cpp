@@ -25,7 +25,7 @@
 #include "draw/gdiplus_startup.h"
 #include "runtime/picture.h"
 #include "runtime/seams.h"
-#include "skin/skin.h"
+#include "skin/skin_state.h"
 
 namespace {
 

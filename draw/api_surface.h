@@ -1,204 +1,196 @@
 #pragma once
 // Entries of the table of external functions used by the drawing surface 图形 and its regions,
-// beyond those of api.h (see there for how entries are declared and called). Each entry is
-// defined in api_surface.cpp with its library and registers itself like the others.
+// beyond those of api.h (see there for how a list is written, expanded and called).
 #include "draw/api.h"
 // After api.h, which brings windows.h.
 #include <commctrl.h>
 
+// clang-format off
+#define DRAW_API_SURFACE(WIN32, GDIPLUS) \
+  /* user32 */ \
+  WIN32(DrawTextExA, "User32.dll") \
+  WIN32(InvertRect, "User32.dll") \
+  /* gdi32: pixels, pens, shapes, text, regions, paths, device-independent bits */ \
+  WIN32(GetPixel, "Gdi32.dll") \
+  WIN32(SetPixelV, "Gdi32.dll") \
+  WIN32(CreatePen, "Gdi32.dll") \
+  WIN32(CreateBrushIndirect, "Gdi32.dll") \
+  WIN32(Rectangle, "Gdi32.dll") \
+  WIN32(Ellipse, "Gdi32.dll") \
+  WIN32(Arc, "Gdi32.dll") \
+  WIN32(Chord, "Gdi32.dll") \
+  WIN32(Pie, "Gdi32.dll") \
+  WIN32(MoveToEx, "Gdi32.dll") \
+  WIN32(LineTo, "Gdi32.dll") \
+  WIN32(RoundRect, "Gdi32.dll") \
+  WIN32(PolyBezier, "Gdi32.dll") \
+  WIN32(Polyline, "Gdi32.dll") \
+  WIN32(Polygon, "Gdi32.dll") \
+  WIN32(CreateFontA, "Gdi32.dll") \
+  WIN32(SetTextColor, "Gdi32.dll") \
+  WIN32(SetBkColor, "Gdi32.dll") \
+  WIN32(FillRgn, "Gdi32.dll") \
+  WIN32(FrameRgn, "Gdi32.dll") \
+  WIN32(BeginPath, "Gdi32.dll") \
+  WIN32(EndPath, "Gdi32.dll") \
+  WIN32(FillPath, "Gdi32.dll") \
+  WIN32(StrokePath, "Gdi32.dll") \
+  WIN32(GetDIBits, "Gdi32.dll") \
+  WIN32(SetDIBits, "Gdi32.dll") \
+  WIN32(CreateRectRgn, "Gdi32.dll") \
+  WIN32(CreatePolygonRgn, "Gdi32.dll") \
+  WIN32(CombineRgn, "Gdi32.dll") \
+  WIN32(PtInRegion, "Gdi32.dll") \
+  /* msimg32 */ \
+  WIN32(GradientFill, "msimg32.dll") \
+  WIN32(TransparentBlt, "msimg32.dll") \
+  /* comctl32 (version 6, which the program's manifest asks for) */ \
+  WIN32(DrawShadowText, "comctl32.dll") \
+  /* gdiplus: graphics settings */ \
+  GDIPLUS(GdipSetCompositingMode) \
+  GDIPLUS(GdipGetCompositingMode) \
+  GDIPLUS(GdipSetCompositingQuality) \
+  GDIPLUS(GdipGetCompositingQuality) \
+  GDIPLUS(GdipSetRenderingOrigin) \
+  GDIPLUS(GdipGetRenderingOrigin) \
+  GDIPLUS(GdipSetSmoothingMode) \
+  GDIPLUS(GdipGetSmoothingMode) \
+  GDIPLUS(GdipSetTextRenderingHint) \
+  GDIPLUS(GdipGetTextRenderingHint) \
+  GDIPLUS(GdipSetInterpolationMode) \
+  GDIPLUS(GdipGetInterpolationMode) \
+  GDIPLUS(GdipSetPixelOffsetMode) \
+  GDIPLUS(GdipGetPixelOffsetMode) \
+  /* gdiplus: world and page transforms, resolution, points, colour */ \
+  GDIPLUS(GdipSetWorldTransform) \
+  GDIPLUS(GdipGetWorldTransform) \
+  GDIPLUS(GdipResetWorldTransform) \
+  GDIPLUS(GdipMultiplyWorldTransform) \
+  GDIPLUS(GdipTranslateWorldTransform) \
+  GDIPLUS(GdipScaleWorldTransform) \
+  GDIPLUS(GdipRotateWorldTransform) \
+  GDIPLUS(GdipSetPageUnit) \
+  GDIPLUS(GdipGetPageUnit) \
+  GDIPLUS(GdipSetPageScale) \
+  GDIPLUS(GdipGetPageScale) \
+  GDIPLUS(GdipGetDpiX) \
+  GDIPLUS(GdipGetDpiY) \
+  GDIPLUS(GdipTransformPoints) \
+  GDIPLUS(GdipTransformPointsI) \
+  GDIPLUS(GdipGetNearestColor) \
+  /* gdiplus: lines, curves and outlines */ \
+  GDIPLUS(GdipDrawLine) \
+  GDIPLUS(GdipDrawLineI) \
+  GDIPLUS(GdipDrawLines) \
+  GDIPLUS(GdipDrawLinesI) \
+  GDIPLUS(GdipDrawArc) \
+  GDIPLUS(GdipDrawArcI) \
+  GDIPLUS(GdipDrawBezier) \
+  GDIPLUS(GdipDrawBezierI) \
+  GDIPLUS(GdipDrawBeziers) \
+  GDIPLUS(GdipDrawBeziersI) \
+  GDIPLUS(GdipDrawRectangleI) \
+  GDIPLUS(GdipDrawRectangles) \
+  GDIPLUS(GdipDrawRectanglesI) \
+  GDIPLUS(GdipDrawEllipse) \
+  GDIPLUS(GdipDrawEllipseI) \
+  GDIPLUS(GdipDrawPie) \
+  GDIPLUS(GdipDrawPieI) \
+  GDIPLUS(GdipDrawPolygon) \
+  GDIPLUS(GdipDrawPolygonI) \
+  GDIPLUS(GdipDrawPath) \
+  GDIPLUS(GdipDrawCurve) \
+  GDIPLUS(GdipDrawCurveI) \
+  GDIPLUS(GdipDrawCurve2) \
+  GDIPLUS(GdipDrawCurve2I) \
+  GDIPLUS(GdipDrawCurve3) \
+  GDIPLUS(GdipDrawCurve3I) \
+  GDIPLUS(GdipDrawClosedCurve) \
+  GDIPLUS(GdipDrawClosedCurveI) \
+  GDIPLUS(GdipDrawClosedCurve2) \
+  GDIPLUS(GdipDrawClosedCurve2I) \
+  /* gdiplus: clear and fills */ \
+  GDIPLUS(GdipGraphicsClear) \
+  GDIPLUS(GdipFillRectangleI) \
+  GDIPLUS(GdipFillRectangles) \
+  GDIPLUS(GdipFillRectanglesI) \
+  GDIPLUS(GdipFillPolygon) \
+  GDIPLUS(GdipFillPolygonI) \
+  GDIPLUS(GdipFillPolygon2) \
+  GDIPLUS(GdipFillPolygon2I) \
+  GDIPLUS(GdipFillEllipse) \
+  GDIPLUS(GdipFillEllipseI) \
+  GDIPLUS(GdipFillPie) \
+  GDIPLUS(GdipFillPieI) \
+  GDIPLUS(GdipFillPath) \
+  GDIPLUS(GdipFillClosedCurve) \
+  GDIPLUS(GdipFillClosedCurveI) \
+  GDIPLUS(GdipFillClosedCurve2) \
+  GDIPLUS(GdipFillClosedCurve2I) \
+  GDIPLUS(GdipFillRegion) \
+  /* gdiplus: text */ \
+  GDIPLUS(GdipMeasureString) \
+  GDIPLUS(GdipMeasureCharacterRanges) \
+  GDIPLUS(GdipDrawDriverString) \
+  /* gdiplus: images */ \
+  GDIPLUS(GdipDrawImage) \
+  GDIPLUS(GdipDrawImageI) \
+  GDIPLUS(GdipDrawCachedBitmap) \
+  GDIPLUS(GdipDrawImageRectI) \
+  GDIPLUS(GdipDrawImagePoints) \
+  GDIPLUS(GdipDrawImagePointsI) \
+  GDIPLUS(GdipDrawImagePointRect) \
+  GDIPLUS(GdipDrawImagePointRectI) \
+  GDIPLUS(GdipDrawImageRectRect) \
+  GDIPLUS(GdipDrawImageRectRectI) \
+  GDIPLUS(GdipDrawImagePointsRect) \
+  GDIPLUS(GdipDrawImagePointsRectI) \
+  GDIPLUS(GdipEnumerateMetafileDestPoint) \
+  GDIPLUS(GdipEnumerateMetafileDestPointI) \
+  /* gdiplus: metafile enumeration */ \
+  GDIPLUS(GdipEnumerateMetafileDestRect) \
+  GDIPLUS(GdipEnumerateMetafileDestRectI) \
+  GDIPLUS(GdipEnumerateMetafileDestPoints) \
+  GDIPLUS(GdipEnumerateMetafileDestPointsI) \
+  GDIPLUS(GdipEnumerateMetafileSrcRectDestPoint) \
+  GDIPLUS(GdipEnumerateMetafileSrcRectDestPointI) \
+  GDIPLUS(GdipEnumerateMetafileSrcRectDestRect) \
+  GDIPLUS(GdipEnumerateMetafileSrcRectDestRectI) \
+  GDIPLUS(GdipEnumerateMetafileSrcRectDestPoints) \
+  GDIPLUS(GdipEnumerateMetafileSrcRectDestPointsI) \
+  GDIPLUS(GdipSetClipGraphics) \
+  GDIPLUS(GdipSetClipRect) \
+  /* gdiplus: clipping and visibility */ \
+  GDIPLUS(GdipSetClipRectI) \
+  GDIPLUS(GdipSetClipPath) \
+  GDIPLUS(GdipSetClipRegion) \
+  GDIPLUS(GdipSetClipHrgn) \
+  GDIPLUS(GdipResetClip) \
+  GDIPLUS(GdipTranslateClip) \
+  GDIPLUS(GdipTranslateClipI) \
+  GDIPLUS(GdipGetClip) \
+  GDIPLUS(GdipGetClipBounds) \
+  GDIPLUS(GdipGetClipBoundsI) \
+  GDIPLUS(GdipGetVisibleClipBounds) \
+  GDIPLUS(GdipGetVisibleClipBoundsI) \
+  GDIPLUS(GdipIsClipEmpty) \
+  GDIPLUS(GdipIsVisibleClipEmpty) \
+  GDIPLUS(GdipIsVisiblePoint) \
+  GDIPLUS(GdipIsVisiblePointI) \
+  GDIPLUS(GdipIsVisibleRect) \
+  GDIPLUS(GdipIsVisibleRectI) \
+  GDIPLUS(GdipSaveGraphics) \
+  /* gdiplus: state, containers, comment */ \
+  GDIPLUS(GdipRestoreGraphics) \
+  GDIPLUS(GdipBeginContainer) \
+  GDIPLUS(GdipBeginContainerI) \
+  GDIPLUS(GdipBeginContainer2) \
+  GDIPLUS(GdipEndContainer) \
+  GDIPLUS(GdipComment)
+// clang-format on
+
 namespace draw::api {
 
-// user32
-DRAW_WIN32_ENTRY(DrawTextExA);
-DRAW_WIN32_ENTRY(InvertRect);
-
-// gdi32: pixels, pens, shapes, text, regions, paths, device-independent bits
-DRAW_WIN32_ENTRY(GetPixel);
-DRAW_WIN32_ENTRY(SetPixelV);
-DRAW_WIN32_ENTRY(CreatePen);
-DRAW_WIN32_ENTRY(CreateBrushIndirect);
-DRAW_WIN32_ENTRY(Rectangle);
-DRAW_WIN32_ENTRY(Ellipse);
-DRAW_WIN32_ENTRY(Arc);
-DRAW_WIN32_ENTRY(Chord);
-DRAW_WIN32_ENTRY(Pie);
-DRAW_WIN32_ENTRY(MoveToEx);
-DRAW_WIN32_ENTRY(LineTo);
-DRAW_WIN32_ENTRY(RoundRect);
-DRAW_WIN32_ENTRY(PolyBezier);
-DRAW_WIN32_ENTRY(Polyline);
-DRAW_WIN32_ENTRY(Polygon);
-DRAW_WIN32_ENTRY(CreateFontA);
-DRAW_WIN32_ENTRY(SetTextColor);
-DRAW_WIN32_ENTRY(SetBkColor);
-DRAW_WIN32_ENTRY(FillRgn);
-DRAW_WIN32_ENTRY(FrameRgn);
-DRAW_WIN32_ENTRY(BeginPath);
-DRAW_WIN32_ENTRY(EndPath);
-DRAW_WIN32_ENTRY(FillPath);
-DRAW_WIN32_ENTRY(StrokePath);
-DRAW_WIN32_ENTRY(GetDIBits);
-DRAW_WIN32_ENTRY(SetDIBits);
-DRAW_WIN32_ENTRY(CreateRectRgn);
-DRAW_WIN32_ENTRY(CreatePolygonRgn);
-DRAW_WIN32_ENTRY(CombineRgn);
-DRAW_WIN32_ENTRY(PtInRegion);
-
-// msimg32
-DRAW_WIN32_ENTRY(GradientFill);
-DRAW_WIN32_ENTRY(TransparentBlt);
-
-// comctl32 (version 6, which the program's manifest asks for)
-DRAW_WIN32_ENTRY(DrawShadowText);
-
-// gdiplus: graphics settings
-DRAW_GDIPLUS_ENTRY(GdipSetCompositingMode);
-DRAW_GDIPLUS_ENTRY(GdipGetCompositingMode);
-DRAW_GDIPLUS_ENTRY(GdipSetCompositingQuality);
-DRAW_GDIPLUS_ENTRY(GdipGetCompositingQuality);
-DRAW_GDIPLUS_ENTRY(GdipSetRenderingOrigin);
-DRAW_GDIPLUS_ENTRY(GdipGetRenderingOrigin);
-DRAW_GDIPLUS_ENTRY(GdipSetSmoothingMode);
-DRAW_GDIPLUS_ENTRY(GdipGetSmoothingMode);
-DRAW_GDIPLUS_ENTRY(GdipSetTextRenderingHint);
-DRAW_GDIPLUS_ENTRY(GdipGetTextRenderingHint);
-DRAW_GDIPLUS_ENTRY(GdipSetInterpolationMode);
-DRAW_GDIPLUS_ENTRY(GdipGetInterpolationMode);
-DRAW_GDIPLUS_ENTRY(GdipSetPixelOffsetMode);
-DRAW_GDIPLUS_ENTRY(GdipGetPixelOffsetMode);
-
-// gdiplus: world and page transforms, resolution, points, colour
-DRAW_GDIPLUS_ENTRY(GdipSetWorldTransform);
-DRAW_GDIPLUS_ENTRY(GdipGetWorldTransform);
-DRAW_GDIPLUS_ENTRY(GdipResetWorldTransform);
-DRAW_GDIPLUS_ENTRY(GdipMultiplyWorldTransform);
-DRAW_GDIPLUS_ENTRY(GdipTranslateWorldTransform);
-DRAW_GDIPLUS_ENTRY(GdipScaleWorldTransform);
-DRAW_GDIPLUS_ENTRY(GdipRotateWorldTransform);
-DRAW_GDIPLUS_ENTRY(GdipSetPageUnit);
-DRAW_GDIPLUS_ENTRY(GdipGetPageUnit);
-DRAW_GDIPLUS_ENTRY(GdipSetPageScale);
-DRAW_GDIPLUS_ENTRY(GdipGetPageScale);
-DRAW_GDIPLUS_ENTRY(GdipGetDpiX);
-DRAW_GDIPLUS_ENTRY(GdipGetDpiY);
-DRAW_GDIPLUS_ENTRY(GdipTransformPoints);
-DRAW_GDIPLUS_ENTRY(GdipTransformPointsI);
-DRAW_GDIPLUS_ENTRY(GdipGetNearestColor);
-
-// gdiplus: lines, curves and outlines
-DRAW_GDIPLUS_ENTRY(GdipDrawLine);
-DRAW_GDIPLUS_ENTRY(GdipDrawLineI);
-DRAW_GDIPLUS_ENTRY(GdipDrawLines);
-DRAW_GDIPLUS_ENTRY(GdipDrawLinesI);
-DRAW_GDIPLUS_ENTRY(GdipDrawArc);
-DRAW_GDIPLUS_ENTRY(GdipDrawArcI);
-DRAW_GDIPLUS_ENTRY(GdipDrawBezier);
-DRAW_GDIPLUS_ENTRY(GdipDrawBezierI);
-DRAW_GDIPLUS_ENTRY(GdipDrawBeziers);
-DRAW_GDIPLUS_ENTRY(GdipDrawBeziersI);
-DRAW_GDIPLUS_ENTRY(GdipDrawRectangleI);
-DRAW_GDIPLUS_ENTRY(GdipDrawRectangles);
-DRAW_GDIPLUS_ENTRY(GdipDrawRectanglesI);
-DRAW_GDIPLUS_ENTRY(GdipDrawEllipse);
-DRAW_GDIPLUS_ENTRY(GdipDrawEllipseI);
-DRAW_GDIPLUS_ENTRY(GdipDrawPie);
-DRAW_GDIPLUS_ENTRY(GdipDrawPieI);
-DRAW_GDIPLUS_ENTRY(GdipDrawPolygon);
-DRAW_GDIPLUS_ENTRY(GdipDrawPolygonI);
-DRAW_GDIPLUS_ENTRY(GdipDrawPath);
-DRAW_GDIPLUS_ENTRY(GdipDrawCurve);
-DRAW_GDIPLUS_ENTRY(GdipDrawCurveI);
-DRAW_GDIPLUS_ENTRY(GdipDrawCurve2);
-DRAW_GDIPLUS_ENTRY(GdipDrawCurve2I);
-DRAW_GDIPLUS_ENTRY(GdipDrawCurve3);
-DRAW_GDIPLUS_ENTRY(GdipDrawCurve3I);
-DRAW_GDIPLUS_ENTRY(GdipDrawClosedCurve);
-DRAW_GDIPLUS_ENTRY(GdipDrawClosedCurveI);
-DRAW_GDIPLUS_ENTRY(GdipDrawClosedCurve2);
-DRAW_GDIPLUS_ENTRY(GdipDrawClosedCurve2I);
-
-// gdiplus: clear and fills
-DRAW_GDIPLUS_ENTRY(GdipGraphicsClear);
-DRAW_GDIPLUS_ENTRY(GdipFillRectangleI);
-DRAW_GDIPLUS_ENTRY(GdipFillRectangles);
-DRAW_GDIPLUS_ENTRY(GdipFillRectanglesI);
-DRAW_GDIPLUS_ENTRY(GdipFillPolygon);
-DRAW_GDIPLUS_ENTRY(GdipFillPolygonI);
-DRAW_GDIPLUS_ENTRY(GdipFillPolygon2);
-DRAW_GDIPLUS_ENTRY(GdipFillPolygon2I);
-DRAW_GDIPLUS_ENTRY(GdipFillEllipse);
-DRAW_GDIPLUS_ENTRY(GdipFillEllipseI);
-DRAW_GDIPLUS_ENTRY(GdipFillPie);
-DRAW_GDIPLUS_ENTRY(GdipFillPieI);
-DRAW_GDIPLUS_ENTRY(GdipFillPath);
-DRAW_GDIPLUS_ENTRY(GdipFillClosedCurve);
-DRAW_GDIPLUS_ENTRY(GdipFillClosedCurveI);
-DRAW_GDIPLUS_ENTRY(GdipFillClosedCurve2);
-DRAW_GDIPLUS_ENTRY(GdipFillClosedCurve2I);
-DRAW_GDIPLUS_ENTRY(GdipFillRegion);
-
-// gdiplus: text
-DRAW_GDIPLUS_ENTRY(GdipMeasureString);
-DRAW_GDIPLUS_ENTRY(GdipMeasureCharacterRanges);
-DRAW_GDIPLUS_ENTRY(GdipDrawDriverString);
-
-// gdiplus: images
-DRAW_GDIPLUS_ENTRY(GdipDrawImage);
-DRAW_GDIPLUS_ENTRY(GdipDrawImageI);
-DRAW_GDIPLUS_ENTRY(GdipDrawCachedBitmap);
-DRAW_GDIPLUS_ENTRY(GdipDrawImageRectI);
-DRAW_GDIPLUS_ENTRY(GdipDrawImagePoints);
-DRAW_GDIPLUS_ENTRY(GdipDrawImagePointsI);
-DRAW_GDIPLUS_ENTRY(GdipDrawImagePointRect);
-DRAW_GDIPLUS_ENTRY(GdipDrawImagePointRectI);
-DRAW_GDIPLUS_ENTRY(GdipDrawImageRectRect);
-DRAW_GDIPLUS_ENTRY(GdipDrawImageRectRectI);
-DRAW_GDIPLUS_ENTRY(GdipDrawImagePointsRect);
-DRAW_GDIPLUS_ENTRY(GdipDrawImagePointsRectI);
-DRAW_GDIPLUS_ENTRY(GdipEnumerateMetafileDestPoint);
-DRAW_GDIPLUS_ENTRY(GdipEnumerateMetafileDestPointI);
-
-// gdiplus: metafile enumeration
-DRAW_GDIPLUS_ENTRY(GdipEnumerateMetafileDestRect);
-DRAW_GDIPLUS_ENTRY(GdipEnumerateMetafileDestRectI);
-DRAW_GDIPLUS_ENTRY(GdipEnumerateMetafileDestPoints);
-DRAW_GDIPLUS_ENTRY(GdipEnumerateMetafileDestPointsI);
-DRAW_GDIPLUS_ENTRY(GdipEnumerateMetafileSrcRectDestPoint);
-DRAW_GDIPLUS_ENTRY(GdipEnumerateMetafileSrcRectDestPointI);
-DRAW_GDIPLUS_ENTRY(GdipEnumerateMetafileSrcRectDestRect);
-DRAW_GDIPLUS_ENTRY(GdipEnumerateMetafileSrcRectDestRectI);
-DRAW_GDIPLUS_ENTRY(GdipEnumerateMetafileSrcRectDestPoints);
-DRAW_GDIPLUS_ENTRY(GdipEnumerateMetafileSrcRectDestPointsI);
-DRAW_GDIPLUS_ENTRY(GdipSetClipGraphics);
-DRAW_GDIPLUS_ENTRY(GdipSetClipRect);
-
-// gdiplus: clipping and visibility
-DRAW_GDIPLUS_ENTRY(GdipSetClipRectI);
-DRAW_GDIPLUS_ENTRY(GdipSetClipPath);
-DRAW_GDIPLUS_ENTRY(GdipSetClipRegion);
-DRAW_GDIPLUS_ENTRY(GdipSetClipHrgn);
-DRAW_GDIPLUS_ENTRY(GdipResetClip);
-DRAW_GDIPLUS_ENTRY(GdipTranslateClip);
-DRAW_GDIPLUS_ENTRY(GdipTranslateClipI);
-DRAW_GDIPLUS_ENTRY(GdipGetClip);
-DRAW_GDIPLUS_ENTRY(GdipGetClipBounds);
-DRAW_GDIPLUS_ENTRY(GdipGetClipBoundsI);
-DRAW_GDIPLUS_ENTRY(GdipGetVisibleClipBounds);
-DRAW_GDIPLUS_ENTRY(GdipGetVisibleClipBoundsI);
-DRAW_GDIPLUS_ENTRY(GdipIsClipEmpty);
-DRAW_GDIPLUS_ENTRY(GdipIsVisibleClipEmpty);
-DRAW_GDIPLUS_ENTRY(GdipIsVisiblePoint);
-DRAW_GDIPLUS_ENTRY(GdipIsVisiblePointI);
-DRAW_GDIPLUS_ENTRY(GdipIsVisibleRect);
-DRAW_GDIPLUS_ENTRY(GdipIsVisibleRectI);
-DRAW_GDIPLUS_ENTRY(GdipSaveGraphics);
-
-// gdiplus: state, containers, comment
-DRAW_GDIPLUS_ENTRY(GdipRestoreGraphics);
-DRAW_GDIPLUS_ENTRY(GdipBeginContainer);
-DRAW_GDIPLUS_ENTRY(GdipBeginContainerI);
-DRAW_GDIPLUS_ENTRY(GdipBeginContainer2);
-DRAW_GDIPLUS_ENTRY(GdipEndContainer);
-DRAW_GDIPLUS_ENTRY(GdipComment);
+DRAW_API_SURFACE(DRAW_DECLARE_WIN32, DRAW_DECLARE_GDIPLUS)
 
 }  // namespace draw::api

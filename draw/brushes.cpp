@@ -79,11 +79,7 @@ bool GdipBrush::Clone(GdipBrush& target) const {
     status = target.CheckKind(copy);
     if (status != Gdiplus::Ok) api::GdipDeleteBrush(copy);
   }
-  // A failed copy of a brush into itself leaves it as it was; any other target ends up empty.
-  if (status != Gdiplus::Ok && &target == this) return RecordStatus(status);
-  target.Delete();
-  target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
-  return RecordStatus(status);
+  return TakeClone(*this, target, status, copy);
 }
 
 bool GdipBrush::GetType(Gdiplus::BrushType* type) const {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "draw/api_wrappers.h"
+#include "draw/owners.h"
 #include "draw/to_wide.h"
 
 namespace draw {
@@ -105,12 +106,7 @@ bool GdipFontFamily::CreateGenericMonospace() {
 bool GdipFontFamily::Clone(GdipFontFamily& target) const {
   Gdiplus::GpFontFamily* copy = nullptr;
   const Gdiplus::Status status = api::GdipCloneFontFamily(family_, &copy);
-  // Cloned first, so that cloning a family into itself copies it before deleting it; a failed
-  // copy of a family into itself leaves it as it was.
-  if (status != Gdiplus::Ok && &target == this) return RecordStatus(status);
-  target.Delete();
-  target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
-  return RecordStatus(status);
+  return TakeClone(*this, target, status, copy);
 }
 
 bool GdipFontFamily::GetFamilyName(std::string* name, LANGID language) const {
@@ -210,25 +206,18 @@ bool GdipFont::CreateFromLogfont(HDC dc, const LOGFONTA& logfont) {
 }
 
 bool GdipFont::CreateFromLogfont(const LOGFONTA& logfont) {
-  const HDC screen = api::GetDC(nullptr);
-  if (!screen) {
+  const WindowDC screen(nullptr);
+  if (!screen.get()) {
     Delete();
     return RecordStatus(Gdiplus::Win32Error);
   }
-  const bool ok = CreateFromLogfont(screen, logfont);
-  api::ReleaseDC(nullptr, screen);
-  return ok;
+  return CreateFromLogfont(screen.get(), logfont);
 }
 
 bool GdipFont::Clone(GdipFont& target) const {
   Gdiplus::GpFont* copy = nullptr;
   const Gdiplus::Status status = api::GdipCloneFont(font_, &copy);
-  // Cloned first, so that cloning a font into itself copies it before deleting it; a failed copy
-  // of a font into itself leaves it as it was.
-  if (status != Gdiplus::Ok && &target == this) return RecordStatus(status);
-  target.Delete();
-  target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
-  return RecordStatus(status);
+  return TakeClone(*this, target, status, copy);
 }
 
 // --- font: getters ---

@@ -52,4 +52,16 @@ class GdipObject {
   void* handle_ = nullptr;
 };
 
+// The end of every clone, given the native clone call's status and copy: a failed copy of an
+// object into itself leaves it as it was; any other target lets go of what it held and takes the
+// copy, or stays empty when there is none. The copy is made before this, so that an object cloned
+// into itself is copied before it is deleted.
+template <typename Wrapper, typename Native>
+bool TakeClone(const Wrapper& source, Wrapper& target, Gdiplus::Status status, Native* copy) {
+  if (status != Gdiplus::Ok && &target == &source) return RecordStatus(status);
+  target.Delete();
+  target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
+  return RecordStatus(status);
+}
+
 }  // namespace draw

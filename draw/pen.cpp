@@ -41,12 +41,7 @@ bool GdipPen::CreateFromBrush(const GdipBrush& brush, float width, Gdiplus::Unit
 bool GdipPen::Clone(GdipPen& target) const {
   Gdiplus::GpPen* copy = nullptr;
   const Gdiplus::Status status = api::GdipClonePen(pen_, &copy);
-  // Cloned first, so that cloning a pen into itself copies it before deleting it; a failed copy
-  // of a pen into itself leaves it as it was.
-  if (status != Gdiplus::Ok && &target == this) return RecordStatus(status);
-  target.Delete();
-  target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
-  return RecordStatus(status);
+  return TakeClone(*this, target, status, copy);
 }
 
 // --- width and unit ---

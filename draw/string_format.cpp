@@ -46,12 +46,7 @@ bool GdipStringFormat::CreateGenericTypographic() {
 bool GdipStringFormat::Clone(GdipStringFormat& target) const {
   Gdiplus::GpStringFormat* copy = nullptr;
   const Gdiplus::Status status = api::GdipCloneStringFormat(format_, &copy);
-  // Cloned first, so that cloning an object into itself copies the format before deleting it; a
-  // failed copy of a format into itself leaves it as it was.
-  if (status != Gdiplus::Ok && &target == this) return RecordStatus(status);
-  target.Delete();
-  target.SetHandle(status == Gdiplus::Ok ? copy : nullptr);
-  return RecordStatus(status);
+  return TakeClone(*this, target, status, copy);
 }
 
 // --- properties ---

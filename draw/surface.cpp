@@ -1,7 +1,7 @@
 #include "draw/surface.h"
 
 #include "draw/api.h"
-#include "runtime/form.h"
+#include "runtime/component_directory.h"
 
 namespace draw {
 

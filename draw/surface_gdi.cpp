@@ -5,88 +5,71 @@
 #include <string>
 
 #include "draw/api_surface.h"
+#include "draw/owners.h"
 #include "draw/surface.h"
 #include "draw/to_wide.h"
 
 namespace draw {
 namespace {
 
-// A solid pen and, for filled shapes, a solid brush; outlines get a hollow brush.
+UniquePen MakePen(COLORREF color, int width) {
+  UniquePen pen(api::CreatePen(PS_SOLID, width, color));
+  if (!pen) AppendLastErrorText("创建画笔失败(CreatePen()返回值为0)");
+  return pen;
+}
+
+// A solid brush for filled shapes; outlines get a hollow brush.
+UniqueBrush MakeBrush(std::optional<COLORREF> fill) {
+  if (fill) {
+    UniqueBrush brush(api::CreateSolidBrush(*fill));
+    if (!brush) AppendLastErrorText("创建刷子失败(CreateSolidBrush()返回值为0)");
+    return brush;
+  }
+  const LOGBRUSH hollow{BS_NULL, 0, 0};
+  UniqueBrush brush(api::CreateBrushIndirect(&hollow));
+  if (!brush) AppendLastErrorText("创建刷子失败(CreateBrushIndirect()返回值为0)");
+  return brush;
+}
+
+// A pen and a brush selected for one call; both are selected only when both exist.
 class DrawingTools {
  public:
   DrawingTools(HDC dc, COLORREF lineColor, int lineWidth, std::optional<COLORREF> fill)
-      : dc_(dc) {
-    pen_ = api::CreatePen(PS_SOLID, lineWidth, lineColor);
-    if (!pen_) {
-      AppendLastErrorText("创建画笔失败(CreatePen()返回值为0)");
-      return;
-    }
-    if (fill) {
-      brush_ = api::CreateSolidBrush(*fill);
-      if (!brush_) {
-        AppendLastErrorText("创建刷子失败(CreateSolidBrush()返回值为0)");
-        return;
-      }
-    } else {
-      const LOGBRUSH hollow{BS_NULL, 0, 0};
-      brush_ = api::CreateBrushIndirect(&hollow);
-      if (!brush_) {
-        AppendLastErrorText("创建刷子失败(CreateBrushIndirect()返回值为0)");
-        return;
-      }
-    }
-    previousPen_ = api::SelectObject(dc_, pen_);
-    previousBrush_ = api::SelectObject(dc_, brush_);
-    ok_ = true;
-  }
-  ~DrawingTools() {
-    if (previousPen_) api::SelectObject(dc_, previousPen_);
-    if (previousBrush_) api::SelectObject(dc_, previousBrush_);
-    if (brush_) api::DeleteObject(brush_);
-    if (pen_) api::DeleteObject(pen_);
-  }
-  DrawingTools(const DrawingTools&) = delete;
-  DrawingTools& operator=(const DrawingTools&) = delete;
+      : pen_(MakePen(lineColor, lineWidth)),
+        brush_(pen_ ? MakeBrush(fill) : UniqueBrush()),
+        selectedPen_(dc, brush_ ? pen_.get() : nullptr),
+        selectedBrush_(dc, brush_.get()) {}
 
-  bool ok() const { return ok_; }
+  bool ok() const { return static_cast<bool>(brush_); }
 
  private:
-  HDC dc_;
-  HPEN pen_ = nullptr;
-  HBRUSH brush_ = nullptr;
-  HGDIOBJ previousPen_ = nullptr;
-  HGDIOBJ previousBrush_ = nullptr;
-  bool ok_ = false;
+  UniquePen pen_;
+  UniqueBrush brush_;
+  SelectedObject selectedPen_;
+  SelectedObject selectedBrush_;
 };
+
+// A negative height asks for the character height rather than the cell height.
+UniqueFont MakeFont(const GdiTextStyle& style) {
+  UniqueFont font(api::CreateFontA(-style.height, 0, 0, 0, style.weight, style.italic,
+                                   style.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                   DEFAULT_PITCH | FF_DONTCARE, style.fontName.c_str()));
+  if (!font) AppendLastErrorText("创建字体失败(CreateFontA()返回值为0)");
+  return font;
+}
 
 // The font of a GdiTextStyle, selected for one call.
 class SelectedFont {
  public:
-  SelectedFont(HDC dc, const GdiTextStyle& style) : dc_(dc) {
-    // A negative height asks for the character height rather than the cell height.
-    font_ = api::CreateFontA(-style.height, 0, 0, 0, style.weight, style.italic, style.underline,
-                             FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             style.fontName.c_str());
-    if (!font_) {
-      AppendLastErrorText("创建字体失败(CreateFontA()返回值为0)");
-      return;
-    }
-    previous_ = api::SelectObject(dc_, font_);
-  }
-  ~SelectedFont() {
-    if (previous_) api::SelectObject(dc_, previous_);
-    if (font_) api::DeleteObject(font_);
-  }
-  SelectedFont(const SelectedFont&) = delete;
-  SelectedFont& operator=(const SelectedFont&) = delete;
+  SelectedFont(HDC dc, const GdiTextStyle& style)
+      : font_(MakeFont(style)), selected_(dc, font_.get()) {}
 
-  bool ok() const { return font_ != nullptr; }
+  bool ok() const { return static_cast<bool>(font_); }
 
  private:
-  HDC dc_;
-  HFONT font_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
+  UniqueFont font_;
+  SelectedObject selected_;
 };
 
 int Count(std::span<const POINT> points) { return static_cast<int>(points.size()); }
@@ -100,11 +83,10 @@ bool 图形::SetPixel(int x, int y, COLORREF color) {
 }
 
 bool 图形::GdiClear(COLORREF color) {
-  const HBRUSH brush = api::CreateSolidBrush(color);
-  if (!Check(brush != nullptr, "创建刷子失败(CreateSolidBrush()返回值为0)")) return false;
+  const UniqueBrush brush(api::CreateSolidBrush(color));
+  if (!Check(static_cast<bool>(brush), "创建刷子失败(CreateSolidBrush()返回值为0)")) return false;
   const RECT all{0, 0, width_, height_};
-  const bool ok = api::FillRect(memoryDC_, &all, brush);
-  api::DeleteObject(brush);
+  const bool ok = api::FillRect(memoryDC_, &all, brush.get());
   return Check(ok, "清除图形失败(FillRect()返回值为0)");
 }
 
@@ -300,18 +282,16 @@ bool 图形::GdiInvertRect(int left, int top, int right, int bottom) {
 }
 
 bool 图形::GdiFillRegion(HRGN region, COLORREF color) {
-  const HBRUSH brush = api::CreateSolidBrush(color);
-  if (!Check(brush != nullptr, "创建刷子失败(CreateSolidBrush()返回值为0)")) return false;
-  const bool ok = api::FillRgn(memoryDC_, region, brush);
-  api::DeleteObject(brush);
+  const UniqueBrush brush(api::CreateSolidBrush(color));
+  if (!Check(static_cast<bool>(brush), "创建刷子失败(CreateSolidBrush()返回值为0)")) return false;
+  const bool ok = api::FillRgn(memoryDC_, region, brush.get());
   return Check(ok, "填充区域失败(FillRgn()返回值为0)");
 }
 
 bool 图形::GdiFrameRegion(HRGN region, COLORREF color, int frameWidth, int frameHeight) {
-  const HBRUSH brush = api::CreateSolidBrush(color);
-  if (!Check(brush != nullptr, "创建刷子失败(CreateSolidBrush()返回值为0)")) return false;
-  const bool ok = api::FrameRgn(memoryDC_, region, brush, frameWidth, frameHeight);
-  api::DeleteObject(brush);
+  const UniqueBrush brush(api::CreateSolidBrush(color));
+  if (!Check(static_cast<bool>(brush), "创建刷子失败(CreateSolidBrush()返回值为0)")) return false;
+  const bool ok = api::FrameRgn(memoryDC_, region, brush.get(), frameWidth, frameHeight);
   return Check(ok, "绘制区域边框失败(FrameRgn()返回值为0)");
 }
 

@@ -1,6 +1,7 @@
 // Bitmap transfers into and out of the surface (BitBlt, StretchBlt, TransparentBlt, AlphaBlend)
 // and device-independent-bitmap transfers of its pixels (GetDIBits, SetDIBits).
 #include "draw/api_surface.h"
+#include "draw/owners.h"
 #include "draw/surface.h"
 
 namespace draw {
@@ -75,17 +76,12 @@ bool 图形::TransparentFromDC(HDC source, int x, int y, int width, int height, 
 
 bool 图形::CopyFromBitmap(HBITMAP bitmap, int x, int y, int width, int height, int sourceX,
                           int sourceY) {
-  const HDC source = api::CreateCompatibleDC(memoryDC_);
-  if (!Check(source != nullptr, "创建内存设备句柄失败（CreateCompatibleDC()结果为0）"))
+  const UniqueMemoryDC source(api::CreateCompatibleDC(memoryDC_));
+  if (!Check(static_cast<bool>(source), "创建内存设备句柄失败（CreateCompatibleDC()结果为0）"))
     return false;
-  const HGDIOBJ previous = api::SelectObject(source, bitmap);
-  bool ok = false;
-  if (Check(previous != nullptr, "选入位图到内存设备失败（SelectObject()结果为0）")) {
-    ok = CopyFromDC(source, x, y, width, height, sourceX, sourceY);
-    api::SelectObject(source, previous);
-  }
-  api::DeleteDC(source);
-  return ok;
+  const SelectedObject selected(source.get(), bitmap);
+  return Check(selected.ok(), "选入位图到内存设备失败（SelectObject()结果为0）") &&
+         CopyFromDC(source.get(), x, y, width, height, sourceX, sourceY);
 }
 
 // ---- Out of the surface.
@@ -164,21 +160,20 @@ HBITMAP 图形::CreateBitmapCopy() const {
     AppendLastErrorText(kToDcBitBlt);
     return nullptr;
   }
-  const HBITMAP copy = api::CreateCompatibleBitmap(deviceContext_, width_, height_);
-  if (!Check(copy != nullptr, "创建设备位图失败（CreateCompatibleBitmap()结果为0）"))
+  UniqueBitmap copy(api::CreateCompatibleBitmap(deviceContext_, width_, height_));
+  if (!Check(static_cast<bool>(copy), "创建设备位图失败（CreateCompatibleBitmap()结果为0）"))
     return nullptr;
-  const HDC target = api::CreateCompatibleDC(memoryDC_);
-  bool ok = false;
-  if (Check(target != nullptr, "创建内存设备句柄失败（CreateCompatibleDC()结果为0）")) {
-    const HGDIOBJ previous = api::SelectObject(target, copy);
-    ok = Check(api::BitBlt(target, 0, 0, width_, height_, memoryDC_, 0, 0, SRCCOPY),
-               kToDcBitBlt);
-    api::SelectObject(target, previous);
-    api::DeleteDC(target);
+  {
+    const UniqueMemoryDC target(api::CreateCompatibleDC(memoryDC_));
+    if (!Check(static_cast<bool>(target), "创建内存设备句柄失败（CreateCompatibleDC()结果为0）"))
+      return nullptr;
+    // The copy is selected out of the target again before it is handed over.
+    const SelectedObject selected(target.get(), copy.get());
+    if (!Check(api::BitBlt(target.get(), 0, 0, width_, height_, memoryDC_, 0, 0, SRCCOPY),
+               kToDcBitBlt))
+      return nullptr;
   }
-  if (ok) return copy;
-  api::DeleteObject(copy);
-  return nullptr;
+  return copy.release();
 }
 
 // ---- Device-independent bits. GetDIBits and SetDIBits want the bitmap out of any device

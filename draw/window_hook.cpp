@@ -5,6 +5,7 @@
 
 #include "draw/api.h"
 #include "draw/last_error.h"
+#include "draw/owners.h"
 #include "draw/region.h"
 
 namespace draw {
@@ -103,27 +104,28 @@ bool WindowHook::SetRegion(Region& region, BOOL redraw) {
 }
 
 bool WindowHook::SetEllipticRegion(int x, int y, int width, int height, BOOL redraw) {
-  const HRGN region = api::CreateEllipticRgn(x, y, x + width, y + height);
+  UniqueRegion region(api::CreateEllipticRgn(x, y, x + width, y + height));
   if (!region) {
     AppendLastErrorText("创建椭圆区域失败(CreateEllipticRgn()返回值为0)");
     return false;
   }
-  if (ApplyRegion(region, redraw)) return true;
-  api::DeleteObject(region);
-  return false;
+  // Once set, the region belongs to the window.
+  if (!ApplyRegion(region.get(), redraw)) return false;
+  region.release();
+  return true;
 }
 
 bool WindowHook::SetRoundRectRegion(int x, int y, int width, int height, int cornerWidth,
                                     int cornerHeight, BOOL redraw) {
-  const HRGN region =
-      api::CreateRoundRectRgn(x, y, x + width, y + height, cornerWidth, cornerHeight);
+  UniqueRegion region(
+      api::CreateRoundRectRgn(x, y, x + width, y + height, cornerWidth, cornerHeight));
   if (!region) {
     AppendLastErrorText("创建圆角矩形区域失败(CreateRoundRectRgn()返回值为0)");
     return false;
   }
-  if (ApplyRegion(region, redraw)) return true;
-  api::DeleteObject(region);
-  return false;
+  if (!ApplyRegion(region.get(), redraw)) return false;
+  region.release();
+  return true;
 }
 
 }  // namespace draw

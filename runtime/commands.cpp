@@ -1,5 +1,7 @@
 #include "runtime/commands.h"
 
+#include <cstdlib>
+
 #include "runtime/seams.h"
 
 namespace runtime {
@@ -11,5 +13,7 @@ void InfoMessage(const std::string& text) {
 void ShellOpen(HWND owner, const std::string& file, const char* directory) {
   Seams().shellExecute(owner, "open", file.c_str(), nullptr, directory, SW_SHOWNORMAL);
 }
+
+void EndProgram() { std::exit(0); }
 
 }  // namespace runtime

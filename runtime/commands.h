@@ -13,4 +13,8 @@ void InfoMessage(const std::string& text);
 // is ignored. directory is the default directory text, or null for none.
 void ShellOpen(HWND owner, const std::string& file, const char* directory);
 
+// The end command: runs the registered exit sequence and ends the process with exit code 0,
+// without closing the window first.
+[[noreturn]] void EndProgram();
+
 }  // namespace runtime

@@ -1,16 +1,9 @@
 #include "runtime/form.h"
 
-#include <map>
-
 namespace runtime {
 namespace {
 
 constexpr char kPictureBoxClass[] = "CYPictureBox";
-
-std::map<std::uint32_t, Form*>& Registry() {
-  static std::map<std::uint32_t, Form*> forms;
-  return forms;
-}
 
 HINSTANCE Instance() { return ::GetModuleHandleA(nullptr); }
 
@@ -48,14 +41,12 @@ Form::Form(const FormDef& definition) : definition_(definition) {}
 std::unique_ptr<Form> Form::Create(const FormDef& definition) {
   std::unique_ptr<Form> form(new Form(definition));
   if (!form->CreateWindowAndComponents()) return nullptr;
-  Registry()[definition.windowId] = form.get();
+  ListWindow(definition.windowId, form.get());
   return form;
 }
 
 Form::~Form() {
-  auto& registry = Registry();
-  auto it = registry.find(definition_.windowId);
-  if (it != registry.end() && it->second == this) registry.erase(it);
+  UnlistWindow(definition_.windowId, this);
   if (window_ && ::IsWindow(window_)) {
     for (const Component& c : components_)
       if (c.def->kind == Kind::Timer && c.timerPeriod > 0)
@@ -86,7 +77,11 @@ bool Form::CreateWindowAndComponents() {
                  FALSE);
 
   components_.reserve(definition_.components.size());
-  for (const ComponentDef& def : definition_.components) components_.emplace_back().def = &def;
+  for (const ComponentDef& def : definition_.components) {
+    Component& component = components_.emplace_back();
+    component.def = &def;
+    component.owner = this;
+  }
   HWND stackAbove = nullptr;
   for (Component& component : components_) CreateComponent(component, stackAbove);
   for (Component& component : components_)
@@ -107,7 +102,10 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, def.font->face));
 
   const char* windowClass = nullptr;
-  DWORD style = WS_CHILD | (def.disabled ? WS_DISABLED : 0) | (def.tabStop ? WS_TABSTOP : 0);
+  // Each child window is clipped by the siblings stacked above it, so that a component that
+  // repaints beneath the raised picture box cannot draw over it.
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (def.disabled ? WS_DISABLED : 0) |
+                (def.tabStop ? WS_TABSTOP : 0);
   switch (def.kind) {
     case Kind::Button:
       windowClass = "BUTTON";
@@ -142,7 +140,7 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
 }
 
 void Form::RunCreated() {
-  if (definition_.onCreated) definition_.onCreated();
+  if (definition_.onCreated) definition_.onCreated(*this);
 }
 
 Form::Component* Form::Find(std::uint32_t id) {
@@ -198,7 +196,17 @@ void Form::SetDisabled(std::uint32_t id, bool disabled) {
   Component* c = Find(id);
   if (!c) return;
   c->disabled = disabled;
-  if (c->window) ::EnableWindow(c->window, !disabled);
+  if (!c->window) return;
+  if (disabled && ::GetFocus() == c->window) MoveFocusOnFrom(c->window);
+  ::EnableWindow(c->window, !disabled);
+}
+
+// A disabled control loses the keyboard focus, after which no key reaches the window as a key
+// press. As a dialog does, the focus goes to the next tab stop first, or to the window itself when
+// there is none, so that Tab and Esc keep working.
+void Form::MoveFocusOnFrom(HWND control) {
+  HWND next = ::GetNextDlgTabItem(window_, control, FALSE);
+  ::SetFocus(next && next != control ? next : window_);
 }
 
 bool Form::Checked(std::uint32_t id) const {
@@ -318,7 +326,7 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
   const UINT command = LOWORD(wParam);
   if (lParam == 0 && HIWORD(wParam) == 0) {
     if (Component* item = FindByCommand(command, Kind::MenuItem); item && item->def->onEvent)
-      item->def->onEvent();
+      item->def->onEvent(*this);
     return;
   }
   if (HIWORD(wParam) == BN_CLICKED) {
@@ -326,7 +334,7 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
     // A disabled button ignores clicks, also those sent to it as messages.
     if (button && button->window == reinterpret_cast<HWND>(lParam) &&
         ::IsWindowEnabled(button->window) && button->def->onEvent)
-      button->def->onEvent();
+      button->def->onEvent(*this);
   }
 }
 
@@ -348,7 +356,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (Component* timer = FindByCommand(static_cast<UINT>(wParam), Kind::Timer);
           timer && timer->timerPeriod > 0 && timer->def->onEvent)
-        timer->def->onEvent();
+        timer->def->onEvent(*this);
       return 0;
     case WM_DESTROY:
       if (quitOnDestroy_) ::PostQuitMessage(0);
@@ -392,9 +400,9 @@ LRESULT CALLBACK Form::PictureBoxProc(HWND window, UINT message, WPARAM wParam, 
     }
     case WM_LBUTTONDOWN:
       if (box && box->def->onMouseDown)
-        box->def->onMouseDown(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)),
-                              (wParam & MK_CONTROL) != 0, (wParam & MK_SHIFT) != 0,
-                              ::GetKeyState(VK_MENU) < 0);
+        box->def->onMouseDown(*box->owner, static_cast<short>(LOWORD(lParam)),
+                              static_cast<short>(HIWORD(lParam)), (wParam & MK_CONTROL) != 0,
+                              (wParam & MK_SHIFT) != 0, ::GetKeyState(VK_MENU) < 0);
       return 0;
   }
   return ::DefWindowProcA(window, message, wParam, lParam);
@@ -414,14 +422,8 @@ void Form::LoadPicture(Component& box) {
 }
 
 Form* FindForm(std::uint32_t windowId) {
-  auto& registry = Registry();
-  auto it = registry.find(windowId);
-  return it == registry.end() ? nullptr : it->second;
-}
-
-HWND ComponentWindow(std::uint32_t windowId, std::uint32_t componentId) {
-  Form* form = FindForm(windowId);
-  return form ? form->ComponentWindow(componentId) : nullptr;
+  // Only forms list themselves.
+  return static_cast<Form*>(FindWindowDirectory(windowId));
 }
 
 }  // namespace runtime

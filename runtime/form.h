@@ -8,17 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "runtime/component_directory.h"
 #include "runtime/form_def.h"
 #include "runtime/picture.h"
 #include "runtime/unique_handle.h"
 
 namespace runtime {
 
-class Form {
+class Form final : public ComponentDirectory {
  public:
   // Builds the window, still hidden and centred on the screen, then its components in table order
-  // (stacked first on top), and shows the components whose visible flag is set. Null when the
-  // window cannot be created.
+  // (stacked first on top, each clipped by those above it), and shows the components whose
+  // visible flag is set. Null when the window cannot be created.
   static std::unique_ptr<Form> Create(const FormDef& definition);
   ~Form();
   Form(const Form&) = delete;
@@ -34,13 +35,14 @@ class Form {
 
   // The child window of a component; the window itself for the form's own component id; null for
   // components without a window (timer, menu entries, transparent labels) and unknown ids.
-  HWND ComponentWindow(std::uint32_t id) const;
+  HWND ComponentWindow(std::uint32_t id) const override;
 
   // Text of an edit box (its content), button, transparent label or menu item (its caption).
   std::string Text(std::uint32_t id) const;
   // Sets it; a transparent label is repainted at once over what lies beneath it.
   void SetText(std::uint32_t id, const std::string& text);
   bool Disabled(std::uint32_t id) const;
+  // Disabling the control that has the focus first moves the focus to the next tab stop.
   void SetDisabled(std::uint32_t id, bool disabled);
   bool Checked(std::uint32_t id) const;  // menu items
   void SetChecked(std::uint32_t id, bool checked);
@@ -61,6 +63,7 @@ class Form {
  private:
   struct Component {
     const ComponentDef* def = nullptr;
+    Form* owner = nullptr;  // handed to the actions of a child window's own procedure
     HWND window = nullptr;
     std::string text;  // labels and menu entries; windows keep their own text
     bool disabled = false;
@@ -91,6 +94,7 @@ class Form {
   void PaintLabel(HDC dc, const Component& label) const;
   void RepaintLabel(const Component& label);
   void OnCommand(WPARAM wParam, LPARAM lParam);
+  void MoveFocusOnFrom(HWND control);
 
   const FormDef& definition_;
   HWND window_ = nullptr;
@@ -103,7 +107,5 @@ class Form {
 
 // The form of a window id while it exists, or null.
 Form* FindForm(std::uint32_t windowId);
-// The window handle of component (windowId, componentId), or null.
-HWND ComponentWindow(std::uint32_t windowId, std::uint32_t componentId);
 
 }  // namespace runtime

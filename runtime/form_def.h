@@ -12,9 +12,12 @@ namespace runtime {
 
 enum class Kind { Timer, PictureBox, Menu, MenuItem, Button, EditBox, TransparentLabel };
 
-using Action = void (*)();
+class Form;
+
+// Every action is handed the form whose component raised the event.
+using Action = void (*)(Form& form);
 // Left button pressed on a picture box: x, y in the box, and the Ctrl, Shift and Alt states.
-using MouseAction = void (*)(int x, int y, bool ctrl, bool shift, bool alt);
+using MouseAction = void (*)(Form& form, int x, int y, bool ctrl, bool shift, bool alt);
 
 struct FontDef {
   const char* face;
@@ -28,15 +31,16 @@ struct PictureData {
   std::size_t size = 0;
 };
 
+// Written with designated initializers: a row names what differs from these defaults.
 struct ComponentDef {
   Kind kind;
   std::uint32_t id;
   const char* name;
-  int left, top, width, height;
-  bool visible;      // menu entries: false means hidden
-  bool disabled;
-  bool tabStop;
-  const char* text;  // caption, content or menu text ("-" is a separator)
+  int left = 0, top = 0, width = 0, height = 0;
+  bool visible = true;  // menu entries: false means hidden
+  bool disabled = false;
+  bool tabStop = false;
+  const char* text = nullptr;  // caption, content or menu text ("-" is a separator)
   const FontDef* font = nullptr;  // null: the default GUI font
   const PictureData* picture = nullptr;
   bool wordWrap = false;  // transparent labels

@@ -1,7 +1,5 @@
 #include "runtime/message_loop.h"
 
-#include <cstdlib>
-
 #include "runtime/form.h"
 
 namespace runtime {
@@ -16,7 +14,9 @@ bool PreTranslateMessage(const Form& form, const MSG& message) {
   }
   if (message.wParam == VK_TAB) {
     const bool backwards = ::GetKeyState(VK_SHIFT) < 0;
-    HWND next = ::GetNextDlgTabItem(window, ::GetFocus(), backwards);
+    // With the focus on the window itself the search starts from the ends of the tab order.
+    HWND focus = ::GetFocus();
+    HWND next = ::GetNextDlgTabItem(window, ::IsChild(window, focus) ? focus : nullptr, backwards);
     if (next) ::SetFocus(next);
     return true;
   }
@@ -33,7 +33,5 @@ int RunMessageLoop(Form& form) {
   }
   return static_cast<int>(message.wParam);
 }
-
-void EndProgram() { std::exit(0); }
 
 }  // namespace runtime

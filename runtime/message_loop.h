@@ -13,8 +13,4 @@ bool PreTranslateMessage(const Form& form, const MSG& message);
 // Runs the message loop until the form's window is destroyed; returns the quit code.
 int RunMessageLoop(Form& form);
 
-// The end command: runs the registered exit sequence and ends the process with exit code 0,
-// without closing the window first.
-[[noreturn]] void EndProgram();
-
 }  // namespace runtime

@@ -131,18 +131,15 @@ void PaintTiled(HDC dc, const RECT& rect, int origin_x, int origin_y, HBITMAP bi
   UniqueBrush brush(::CreateSolidBrush(background));
   ::FillRect(dc, &rect, brush.get());
   if (!bitmap || width <= 0 || height <= 0) return;
-  HDC source = ::CreateCompatibleDC(dc);
-  {
-    SelectedObject selected(source, bitmap);
-    for (int y = origin_y; y < rect.bottom; y += height) {
-      if (y + height <= rect.top) continue;
-      for (int x = origin_x; x < rect.right; x += width) {
-        if (x + width <= rect.left) continue;
-        ::BitBlt(dc, x, y, width, height, source, 0, 0, SRCCOPY);
-      }
+  const UniqueMemoryDC source(::CreateCompatibleDC(dc));
+  const SelectedObject selected(source.get(), bitmap);
+  for (int y = origin_y; y < rect.bottom; y += height) {
+    if (y + height <= rect.top) continue;
+    for (int x = origin_x; x < rect.right; x += width) {
+      if (x + width <= rect.left) continue;
+      ::BitBlt(dc, x, y, width, height, source.get(), 0, 0, SRCCOPY);
     }
   }
-  ::DeleteDC(source);
 }
 
 }  // namespace runtime

@@ -1,8 +1,8 @@
 // The replacement window procedure and the mouse: caption button looks and actions, the window
 // move and the resize cursors.
 #include "draw/api.h"
-#include "runtime/message_loop.h"
-#include "skin/skin.h"
+#include "runtime/commands.h"
+#include "skin/skin_state.h"
 
 namespace skin {
 namespace {

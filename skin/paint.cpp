@@ -4,30 +4,13 @@
 #include "draw/api.h"
 #include "draw/brushes.h"
 #include "draw/font.h"
+#include "draw/owners.h"
 #include "draw/pen.h"
 #include "draw/string_format.h"
-#include "skin/skin.h"
+#include "skin/skin_state.h"
 
 namespace skin {
 namespace {
-
-// A GDI object deleted through the table of external functions when it goes out of scope.
-class ScopedGdiObject {
- public:
-  explicit ScopedGdiObject(HGDIOBJ object) : object_(object) {}
-  ~ScopedGdiObject() {
-    if (object_) draw::api::DeleteObject(object_);
-  }
-  ScopedGdiObject(const ScopedGdiObject&) = delete;
-  ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
-  template <typename T>
-  T get() const {
-    return static_cast<T>(object_);
-  }
-
- private:
-  HGDIOBJ object_;
-};
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kBlack = 0x000000;
@@ -69,9 +52,9 @@ void PaintFrame() {
   draw::图形& surface = skin->frameSurface;
 
   {
-    const ScopedGdiObject brush(draw::api::CreateSolidBrush(skin->backgroundColour));
+    const draw::UniqueBrush brush(draw::api::CreateSolidBrush(skin->backgroundColour));
     const RECT all{0, 0, W, H};
-    draw::api::FillRect(skin->frameSurfaceHandle, &all, brush.get<HBRUSH>());
+    draw::api::FillRect(skin->frameSurfaceHandle, &all, brush.get());
   }
 
   {

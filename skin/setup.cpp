@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "draw/api.h"
-#include "runtime/form.h"
+#include "runtime/component_directory.h"
 #include "skin/images.h"
-#include "skin/skin.h"
+#include "skin/skin_state.h"
 
 namespace skin {
 namespace {
@@ -69,6 +69,15 @@ void SetUpSkin(std::int32_t windowId, std::int32_t unitId, std::span<const std::
   LoadButtonImages();
   skin->hook.Hook(skin->window, SkinWndProc);
   LayOutButtons();
+}
+
+void SetUpSkin(const SkinSettings& settings) {
+  SetUpSkin(settings.windowId, settings.unitId, settings.icon, settings.icon.empty() ? 0 : 1,
+            settings.backgroundPicture, settings.backgroundPicture.empty() ? 0 : 1,
+            settings.colour.value_or(0), settings.colour ? 1 : 0, settings.panelOn ? 1 : 0,
+            settings.topBandOn ? 1 : 0, settings.bottomBandOn ? 1 : 0, settings.tipText,
+            settings.tipText ? 1 : 0, settings.buttonLayout, settings.firstClickAction,
+            settings.secondClickAction);
 }
 
 void ReadFrameGeometry() {

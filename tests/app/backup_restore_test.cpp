@@ -205,7 +205,7 @@ TEST(BackupRestore, RetryAfterAPartialRestoreBringsEverythingBackWithoutAMessage
 // are still saved in the folder, so the next restore gives back the originals of all three.
 TEST(BackupRestore, OptimizeAfterAPartialRestoreLosesNoOriginal) {
   for (const app::Profile* profile : {&app::kLowSpecProfile, &app::kNormalProfile}) {
-    SCOPED_TRACE(profile == &app::kLowSpecProfile ? "low-spec" : "normal");
+    SCOPED_TRACE(profile == &app::kLowSpecProfile ? "low-end profile" : "normal profile");
     TempDir dir;
     OptimizeThenRestoreWhileTheGameHoldsItsSettings(dir.path(), *profile);
     SeamRecorder recorder;

@@ -49,11 +49,19 @@ Capture CaptureWindow(HWND window) {
 TEST(FrameOnScreen, ShowsBandsCaptionButtonsTipLineAndTheRoundedOutline) {
   e2e::RunningProgram program;
   ASSERT_NE(program.window(), nullptr);
-  // Paints run inside the program; give them a moment and let it go idle.
-  Sleep(500);
-  DWORD_PTR ignored;
-  SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
-  const Capture c = CaptureWindow(program.window());
+  // Paints run inside the program: read the screen until two readings with the program idle in
+  // between agree on a drawn frame (bounded; how long it takes does not matter).
+  Capture c = CaptureWindow(program.window());
+  for (int i = 0; i < 100; ++i) {
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
+    Sleep(100);
+    Capture again = CaptureWindow(program.window());
+    // Settled: the same twice, and the frame drawn (inside differs from the clipped corner).
+    const bool settled = again.pixels == c.pixels && again.at(100, 50) != again.at(0, 100);
+    c = std::move(again);
+    if (settled) break;
+  }
   ASSERT_EQ(c.width, 500);
   ASSERT_EQ(c.height, 200);
   const int W = 500, H = 200;

@@ -15,37 +15,33 @@ std::string ProgramPath() {
 
 namespace {
 
-struct FindState {
+// A visible top-level window of the process with the given caption and, when given, class.
+struct WindowQuery {
   DWORD processId;
-  HWND found;
+  const char* caption;
+  const char* className;  // null: any class
+  HWND found = nullptr;
 };
 
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM param) {
-  auto* state = reinterpret_cast<FindState*>(param);
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+  auto* query = reinterpret_cast<WindowQuery*>(param);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  char caption[32] = {};
-  GetWindowTextA(window, caption, sizeof caption);
-  if (owner == state->processId && std::string(caption) == "澄远" && IsWindowVisible(window)) {
-    state->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-BOOL CALLBACK FindInfoMessage(HWND window, LPARAM param) {
-  auto* state = reinterpret_cast<FindState*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char className[16] = {}, caption[32] = {};
+  char className[32] = {}, caption[32] = {};
   GetClassNameA(window, className, sizeof className);
   GetWindowTextA(window, caption, sizeof caption);
-  if (owner == state->processId && std::string(className) == "#32770" &&
-      std::string(caption) == "信息：" && IsWindowVisible(window)) {
-    state->found = window;
-    return FALSE;
-  }
-  return TRUE;
+  if (owner != query->processId || !IsWindowVisible(window) ||
+      std::string(caption) != query->caption ||
+      (query->className && std::string(className) != query->className))
+    return TRUE;
+  query->found = window;
+  return FALSE;
+}
+
+HWND FindProcessWindow(DWORD processId, const char* caption, const char* className = nullptr) {
+  WindowQuery query{processId, caption, className};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
+  return query.found;
 }
 
 }  // namespace
@@ -60,9 +56,7 @@ RunningProgram::RunningProgram(const std::string& program) {
                              std::to_string(GetLastError()) + ")");
   WaitForInputIdle(process_.hProcess, 10000);
   for (int i = 0; i < 200 && !window_; ++i) {
-    FindState state{process_.dwProcessId, nullptr};
-    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&state));
-    window_ = state.found;
+    window_ = FindProcessWindow(process_.dwProcessId, "澄远");
     if (!window_) Sleep(50);
   }
 }
@@ -83,13 +77,12 @@ HWND RunningProgram::Button(const char* caption) const {
 }
 
 bool RunningProgram::AnswerInfoMessage() {
-  FindState state{process_.dwProcessId, nullptr};
-  EnumWindows(FindInfoMessage, reinterpret_cast<LPARAM>(&state));
-  if (!state.found) return false;
-  PostMessageA(state.found, WM_COMMAND, IDOK, 0);
+  const HWND box = FindProcessWindow(process_.dwProcessId, "信息：", "#32770");
+  if (!box) return false;
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
   // Window handles carry a generation count, so a new box never has the handle of the last one.
-  if (state.found != lastAnswered_) ++messagesAnswered_;
-  lastAnswered_ = state.found;
+  if (box != lastAnswered_) ++messagesAnswered_;
+  lastAnswered_ = box;
   return true;
 }
 

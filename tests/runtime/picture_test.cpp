@@ -61,7 +61,9 @@ TEST(Picture, BrokenPicturesDecodeToNothing) {
     // as long as the size is the picture's own when it does decode.
     runtime::DecodedPicture jpeg =
         runtime::DecodePicture(app::pictures::kBackgroundJpeg, cut, kFace);
-    if (jpeg.valid()) EXPECT_EQ(jpeg.width, 600);
+    if (jpeg.valid()) {
+      EXPECT_EQ(jpeg.width, 600);
+    }
   }
   EXPECT_FALSE(runtime::ToBitmap(runtime::DecodedPicture{}));
 }

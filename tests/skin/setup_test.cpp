@@ -114,6 +114,32 @@ TEST_F(SkinTest, SetUpKeepsCopiesAndFillsInTheDefaults) {
   EXPECT_GT(lit, 100);
 }
 
+// The named settings leave out what they do not give: built-in icon, azure, no picture, no bands,
+// no tip line, the four-button layout.
+TEST_F(SkinTest, SettingsRecordFillsInWhatItLeavesOut) {
+  skin::SetUpSkin({.windowId = static_cast<std::int32_t>(app::kMainWindowId),
+                   .unitId = static_cast<std::int32_t>(app::kMainWindowSelf),
+                   .panelOn = true});
+  EXPECT_EQ(Skin().window, window());
+  EXPECT_EQ(Skin().icon, Bytes(skin::images::kDefaultIcon, skin::images::kDefaultIconSize));
+  EXPECT_TRUE(Skin().backgroundPicture.empty());
+  EXPECT_EQ(Skin().backgroundColour, 0xFF8800u);
+  EXPECT_EQ(Skin().panelOn, 1);
+  EXPECT_EQ(Skin().topBandOn + Skin().bottomBandOn, 0);
+  EXPECT_FALSE(Skin().tipText.has_value());
+  EXPECT_EQ(Skin().buttonLayout, skin::kFourButtons);
+  EXPECT_EQ(Skin().firstClickAction, nullptr);
+
+  // A colour that is given is taken even when it is black.
+  Restart();
+  skin::SetUpSkin({.windowId = static_cast<std::int32_t>(app::kMainWindowId),
+                   .unitId = static_cast<std::int32_t>(app::kMainWindowSelf),
+                   .colour = RGB(0, 0, 0),
+                   .tipText = "提示"});
+  EXPECT_EQ(Skin().backgroundColour, 0u);
+  EXPECT_EQ(Skin().tipText, std::optional<std::string>("提示"));
+}
+
 TEST_F(SkinTest, MaximisedWindowLosesItsTopAndTwentyFivePixelsOfHeight) {
   ShowWindow(window(), SW_MAXIMIZE);
   ASSERT_TRUE(IsZoomed(window()));

@@ -11,7 +11,7 @@
 
 #include "app/ids.h"
 #include "app/main_window.h"
-#include "skin/skin.h"
+#include "skin/skin_state.h"
 #include "tests/draw/draw_test_support.h"
 #include "tests/support/seam_recorder.h"
 

@@ -22,7 +22,9 @@ TEST_F(MainWindowTest, PopupHasSevenEntriesWithTheSeparatorFifth) {
     info.fMask = MIIM_FTYPE | MIIM_STATE;
     GetMenuItemInfoA(menu.get(), i, TRUE, &info);
     EXPECT_EQ((info.fType & MFT_SEPARATOR) != 0, i == 4);
-    if (i != 4) EXPECT_EQ(info.fState & (MFS_CHECKED | MFS_GRAYED), 0u);
+    if (i != 4) {
+      EXPECT_EQ(info.fState & (MFS_CHECKED | MFS_GRAYED), 0u);
+    }
     char text[64] = {};
     GetMenuStringA(menu.get(), i, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ(text, expected[i]);

@@ -1,4 +1,5 @@
 // The QR-code panel slides under the timer: exact steps, stops, reversal and label refreshes.
+#include <cstdint>
 #include <vector>
 
 #include "app/panel.h"
@@ -21,6 +22,14 @@ class PanelTest : public MainWindowTest {
   }
   void ChooseQrItem() {
     SendMessageA(form->window(), WM_COMMAND, runtime::CommandId(神秘二维码), 0);
+  }
+  // Handles what waits in the queue, then lets the window system bring the window's pixels to
+  // the screen (Wine does it when the thread waits for messages).
+  static void Settle() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+    GdiFlush();
   }
   int PanelTopOnScreen() {
     RECT r;
@@ -127,6 +136,86 @@ TEST_F(PanelTest, TheRunningTimerCarriesThePanelUp) {
   }
   EXPECT_EQ(form->Top(图片框1), 30);
   EXPECT_EQ(form->TimerPeriod(时钟1), 0);
+}
+
+// What the screen shows in a rectangle of screen coordinates: 0x00RRGGBB, top row first.
+std::vector<std::uint32_t> ScreenPixels(const RECT& rect) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+  runtime::WindowDC screen(nullptr);
+  void* bits = nullptr;
+  runtime::UniqueBitmap bitmap(
+      CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  HDC memory = CreateCompatibleDC(screen.get());
+  {
+    runtime::SelectedObject selected(memory, bitmap.get());
+    BitBlt(memory, 0, 0, width, height, screen.get(), rect.left, rect.top, SRCCOPY);
+  }
+  DeleteDC(memory);
+  GdiFlush();
+  std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
+                                    static_cast<const std::uint32_t*>(bits) + width * height);
+  for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
+
+// The raised panel covers the edit box and the right-hand buttons; whatever they repaint, the
+// screen keeps showing the panel's picture over them.
+TEST_F(PanelTest, RaisedPanelStaysWholeWhileTheControlsBeneathRepaint) {
+  form->RunCreated();  // the skin paints the window as in the program
+  ShowWindow(form->window(), SW_SHOW);
+  SetForegroundWindow(form->window());
+  Settle();  // the window and its controls are painted
+  ChooseQrItem();
+  for (int i = 0; i < 18; ++i) Tick();
+  ASSERT_EQ(PanelTopOnScreen(), 30);
+  Settle();
+
+  RECT panel;
+  GetWindowRect(Child(图片框1), &panel);
+  const runtime::DecodedPicture picture = runtime::DecodePicture(
+      app::pictures::kPanelPng, app::pictures::kPanelPngSize, GetSysColor(COLOR_BTNFACE));
+  ASSERT_TRUE(picture.valid());
+  const std::uint32_t covered[] = {按钮4, 按钮3, 按钮2, 按钮1, 编辑框1};
+  // Pixels of the screen over each covered control that differ from the panel's picture.
+  auto spoiled = [&](const std::vector<std::uint32_t>& screen, std::uint32_t id) {
+    RECT control;
+    GetWindowRect(Child(id), &control);
+    int count = 0;
+    for (LONG y = control.top; y < control.bottom; ++y)
+      for (LONG x = control.left; x < control.right; ++x) {
+        const LONG px = x - panel.left, py = y - panel.top;
+        if (screen[py * (panel.right - panel.left) + px] != picture.pixels[py * picture.width + px])
+          ++count;
+      }
+    return count;
+  };
+  const std::vector<std::uint32_t> before = ScreenPixels(panel);
+  for (std::uint32_t id : covered) {
+    SCOPED_TRACE(testing::Message() << "before, component 0x" << std::hex << id);
+    ASSERT_EQ(spoiled(before, id), 0);
+  }
+
+  form->SetText(编辑框1, "C:\\新的路径\\");
+  SetFocus(Child(编辑框1));  // the caret appears
+  form->SetDisabled(按钮3, true);
+  form->SetDisabled(按钮4, true);
+  form->SetDisabled(按钮4, false);
+  SetFocus(Child(按钮2));  // the focus rectangle is drawn
+  for (std::uint32_t id : covered)
+    RedrawWindow(Child(id), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+  for (std::uint32_t id : covered) UpdateWindow(Child(id));
+  Settle();
+
+  const std::vector<std::uint32_t> after = ScreenPixels(panel);
+  for (std::uint32_t id : covered) {
+    SCOPED_TRACE(testing::Message() << "after, component 0x" << std::hex << id);
+    EXPECT_EQ(spoiled(after, id), 0);
+  }
+  EXPECT_TRUE(after == before);
 }
 
 }  // namespace
