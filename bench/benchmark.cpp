@@ -326,54 +326,74 @@ int RunBaselineWindow() {
   return 0;
 }
 
+// Options: --start-up runs the start-up rounds only; --before <exe> adds an earlier build of
+// the program to every round, so that a change is measured against it in the same run.
 int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--baseline-window") return RunBaselineWindow();
-  // --start-up: the start-up rounds only.
-  const bool startUpOnly = argc > 1 && std::string(argv[1]) == "--start-up";
+  bool startUpOnly = false;
+  std::string before, beforePath;
+  for (int i = 1; i < argc; ++i) {
+    const std::string option = argv[i];
+    if (option == "--start-up") startUpOnly = true;
+    if (option == "--before" && i + 1 < argc) {
+      beforePath = argv[++i];
+      if (beforePath.front() == '/') beforePath = WindowsPath(beforePath.c_str());
+      before = Quoted(beforePath);
+    }
+  }
   runtime::Seams() = {SilentMessageBox, SilentShell};
   skin::CreateSkinObjects();
   draw::StartGdiplus();
 
   if (!startUpOnly) MeasureInProcess();
 
-  // Start-up, alternating the program, the floor program and a plain window round by round, so
-  // that the machine's load falls alike on all three; the first round warms the caches up.
+  // Start-up, alternating the program, the floor program, a plain window (and the earlier build)
+  // round by round, so that the machine's load falls alike on all; the first round warms the
+  // caches up.
   char self[MAX_PATH];
   GetModuleFileNameA(nullptr, self, MAX_PATH);
   const std::string program = Quoted(ProgramPath());
   const std::string floor = Quoted(FloorPath());
   const std::string plain = Quoted(self) + " --baseline-window";
   constexpr int kRounds = 11;
-  std::vector<double> programFrame, floorFrame, plainFrame, programPeak, floorPeak, plainPeak;
-  std::vector<double> frameRatio, peakDifference;
+  struct Series {
+    std::vector<double> frame, peak, frameRatio, peakDifference;
+  } programRuns, floorRuns, plainRuns, beforeRuns;
   for (int round = 0; round <= kRounds; ++round) {
     const Launch p = MeasureLaunch(program);
     const Launch f = MeasureLaunch(floor);
     const Launch b = MeasureLaunch(plain);
-    if (round == 0 || p.firstFrameMs <= 0 || f.firstFrameMs <= 0 || b.firstFrameMs <= 0) continue;
-    programFrame.push_back(p.firstFrameMs);
-    floorFrame.push_back(f.firstFrameMs);
-    plainFrame.push_back(b.firstFrameMs);
-    programPeak.push_back(p.peakWorkingSet);
-    floorPeak.push_back(f.peakWorkingSet);
-    plainPeak.push_back(b.peakWorkingSet);
-    frameRatio.push_back(p.firstFrameMs / f.firstFrameMs);
-    peakDifference.push_back(p.peakWorkingSet - f.peakWorkingSet);
+    const Launch e = before.empty() ? Launch{} : MeasureLaunch(before);
+    if (round == 0 || p.firstFrameMs <= 0 || f.firstFrameMs <= 0 || b.firstFrameMs <= 0 ||
+        (!before.empty() && e.firstFrameMs <= 0))
+      continue;
+    for (auto [series, launch] : {std::pair{&programRuns, p}, {&floorRuns, f}, {&plainRuns, b},
+                                  {&beforeRuns, e}}) {
+      series->frame.push_back(launch.firstFrameMs);
+      series->peak.push_back(launch.peakWorkingSet);
+      series->frameRatio.push_back(launch.firstFrameMs / f.firstFrameMs);
+      series->peakDifference.push_back(launch.peakWorkingSet - f.peakWorkingSet);
+    }
   }
-  if (programFrame.empty()) {
-    std::printf("start-up: no round saw all three windows settle\n");
+  if (programRuns.frame.empty()) {
+    std::printf("start-up: no round saw all windows settle\n");
     return 1;
   }
-  Report("first frame: program", programFrame);
-  Report("first frame: floor", floorFrame);
-  Report("first frame: plain window", plainFrame);
-  Report("first frame: program/floor", frameRatio, "x ");
-  Report("peak working set: program", programPeak, "MB");
-  Report("peak working set: floor", floorPeak, "MB");
-  Report("peak working set: plain", plainPeak, "MB");
-  Report("peak w.s.: program - floor", peakDifference, "MB");
+  Report("first frame: program", programRuns.frame);
+  if (!before.empty()) Report("first frame: before", beforeRuns.frame);
+  Report("first frame: floor", floorRuns.frame);
+  Report("first frame: plain window", plainRuns.frame);
+  Report("first frame: program/floor", programRuns.frameRatio, "x ");
+  if (!before.empty()) Report("first frame: before/floor", beforeRuns.frameRatio, "x ");
+  Report("peak working set: program", programRuns.peak, "MB");
+  if (!before.empty()) Report("peak working set: before", beforeRuns.peak, "MB");
+  Report("peak working set: floor", floorRuns.peak, "MB");
+  Report("peak working set: plain", plainRuns.peak, "MB");
+  Report("peak w.s.: program - floor", programRuns.peakDifference, "MB");
+  if (!before.empty()) Report("peak w.s.: before - floor", beforeRuns.peakDifference, "MB");
   std::printf("%-28s %.3f x first frame, %+.2f MB peak working set\n", "medians, program vs floor",
-              Median(programFrame) / Median(floorFrame), Median(programPeak) - Median(floorPeak));
+              Median(programRuns.frame) / Median(floorRuns.frame),
+              Median(programRuns.peak) - Median(floorRuns.peak));
 
   // The program's peak after it has done some work: one low-end optimize on its sample files; a
   // backup that this makes is undone afterwards, so the sandbox's game files stay as they were.
@@ -400,6 +420,8 @@ int main(int argc, char** argv) {
 
   std::printf("%-28s %.2f MB (%.0f bytes)\n", "executable size", FileSizeMb(ProgramPath()),
               FileSizeMb(ProgramPath()) * 1024 * 1024);
+  if (!before.empty())
+    std::printf("%-28s %.2f MB\n", "before: executable size", FileSizeMb(beforePath));
   std::printf("%-28s %.2f MB\n", "floor executable size", FileSizeMb(FloorPath()));
   return 0;
 }
