@@ -115,16 +115,9 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
       windowClass = "EDIT";
       style |= WS_BORDER | ES_LEFT | ES_AUTOHSCROLL;
       break;
-    case Kind::PictureBox: {
-      windowClass = kPictureBoxClass;
-      DecodedPicture picture = def.picture
-                                   ? DecodePicture(def.picture->bytes, def.picture->size, ButtonFace())
-                                   : DecodedPicture{};
-      c.bitmap = ToBitmap(picture);
-      c.bitmapWidth = picture.width;
-      c.bitmapHeight = picture.height;
+    case Kind::PictureBox:
+      windowClass = kPictureBoxClass;  // its picture is decoded when it first shows (LoadPicture)
       break;
-    }
     case Kind::Timer:
     case Kind::Menu:
     case Kind::MenuItem:
@@ -397,8 +390,9 @@ LRESULT CALLBACK Form::PictureBoxProc(HWND window, UINT message, WPARAM wParam, 
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = ::BeginPaint(window, &ps);
-      RECT client;
+      RECT client, visible;
       ::GetClientRect(window, &client);
+      if (box && ::GetClipBox(dc, &visible) != NULLREGION) LoadPicture(*box);
       PaintTiled(dc, client, 0, 0, box ? box->bitmap.get() : nullptr, box ? box->bitmapWidth : 0,
                  box ? box->bitmapHeight : 0, ButtonFace());
       ::EndPaint(window, &ps);
@@ -412,6 +406,19 @@ LRESULT CALLBACK Form::PictureBoxProc(HWND window, UINT message, WPARAM wParam, 
       return 0;
   }
   return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A picture box out of sight (the panel below the client area) costs neither the decoding time
+// nor the memory of its picture until a part of it shows.
+void Form::LoadPicture(Component& box) {
+  if (box.pictureLoaded) return;
+  box.pictureLoaded = true;
+  const PictureData* data = box.def->picture;
+  const DecodedPicture picture =
+      data ? DecodePicture(data->bytes, data->size, ButtonFace()) : DecodedPicture{};
+  box.bitmap = ToBitmap(picture);
+  box.bitmapWidth = picture.width;
+  box.bitmapHeight = picture.height;
 }
 
 Form* FindForm(std::uint32_t windowId) {

@@ -72,6 +72,7 @@ class Form final : public ComponentDirectory {
     int top = 0;
     int timerPeriod = 0;
     UniqueFont font;
+    bool pictureLoaded = false;  // picture boxes: decoded on the first paint that shows a part
     UniqueBitmap bitmap;
     int bitmapWidth = 0;
     int bitmapHeight = 0;
@@ -86,6 +87,7 @@ class Form final : public ComponentDirectory {
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK PictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static void LoadPicture(Component& box);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void EraseBackground(HDC dc) const;
   void PaintLabels() const;

@@ -100,6 +100,30 @@ TEST_F(PanelTest, ToggleMidwayReversesFromWhereThePanelIs) {
   EXPECT_FALSE(form->Checked(神秘二维码));
 }
 
+// The panel's picture shows, tiled from the box's corner, once the panel has slid into view.
+TEST_F(PanelTest, ThePanelShowsItsPictureOnceInView) {
+  ShowWindow(form->window(), SW_SHOW);
+  UpdateWindow(form->window());
+  ChooseQrItem();
+  for (int i = 0; i < 18; ++i) Tick();
+  UpdateWindow(Child(图片框1));
+  const runtime::DecodedPicture picture = runtime::DecodePicture(
+      app::pictures::kPanelPng, app::pictures::kPanelPngSize, GetSysColor(COLOR_BTNFACE));
+  ASSERT_TRUE(picture.valid());
+  HDC dc = GetDC(Child(图片框1));
+  int same = 0, dark = 0, all = 0;
+  for (int y = 0; y < 166; y += 3)
+    for (int x = 0; x < 496; x += 3, ++all) {
+      const std::uint32_t p = picture.pixels[y * picture.width + x];
+      const COLORREF expected = RGB(p >> 16, (p >> 8) & 0xFF, p & 0xFF);
+      if (GetPixel(dc, x, y) == expected) ++same;
+      if (GetRValue(expected) < 64) ++dark;
+    }
+  ReleaseDC(Child(图片框1), dc);
+  EXPECT_GT(dark, all / 10) << "the picture has its dark QR modules";
+  EXPECT_EQ(same, all);
+}
+
 // Real timer messages drive the slide to its end.
 TEST_F(PanelTest, TheRunningTimerCarriesThePanelUp) {
   ShowWindow(form->window(), SW_SHOW);
