@@ -77,13 +77,14 @@ void RemoveBackup(const std::string& folder) {
 void SeedSampleFiles(const std::string& folder) {
   RemoveBackup(folder);
   WriteBytes(folder + "Engine.ini", "[Core.System]\r\nPaths=../../../Engine/Content\r\n");
-  WriteBytes(folder + "GameUserSettings.ini",
-            "[/Script/TslGame.TslGameUserSettings]\r\nbUseVSync=False\r\n\r\n[ScalabilityGroups]\r\n"
-            "sg.ResolutionQuality=100.000000\r\nsg.ViewDistanceQuality=3\r\n"
-            "sg.AntiAliasingQuality=3\r\nsg.ShadowQuality=3\r\nsg.PostProcessQuality=3\r\n"
-            "sg.TextureQuality=3\r\nsg.EffectsQuality=3\r\nsg.FoliageQuality=3\r\n");
+  WriteBytes(
+      folder + "GameUserSettings.ini",
+      "[/Script/TslGame.TslGameUserSettings]\r\nbUseVSync=False\r\n\r\n[ScalabilityGroups]\r\n"
+      "sg.ResolutionQuality=100.000000\r\nsg.ViewDistanceQuality=3\r\n"
+      "sg.AntiAliasingQuality=3\r\nsg.ShadowQuality=3\r\nsg.PostProcessQuality=3\r\n"
+      "sg.TextureQuality=3\r\nsg.EffectsQuality=3\r\nsg.FoliageQuality=3\r\n");
   WriteBytes(folder + "Scalability.ini",
-            "[TextureQuality@3]\r\nr.Streaming.MipBias=0\r\nr.MaxAnisotropy=16\r\n");
+             "[TextureQuality@3]\r\nr.Streaming.MipBias=0\r\nr.MaxAnisotropy=16\r\n");
 }
 
 struct Launch {
@@ -227,8 +228,9 @@ void MeasureInProcess() {
   const std::string folder = std::string(temp) + "chengyuan_bench\\";
   CreateDirectoryA(folder.c_str(), nullptr);
   Report("optimize action, low end",
-         Repeat(50, [&] { SeedSampleFiles(folder); },
-                [&] { app::OptimizeAction(folder, app::kLowSpecProfile); }));
+         Repeat(
+             50, [&] { SeedSampleFiles(folder); },
+             [&] { app::OptimizeAction(folder, app::kLowSpecProfile); }));
   RemoveBackup(folder);
 
   {
@@ -246,8 +248,8 @@ void MeasureInProcess() {
                                                       app::pictures::kBackgroundJpegSize, 0));
            }));
     Report("  panel picture to a bitmap", Repeat(10, nullptr, [] {
-             runtime::ToBitmap(runtime::DecodePicture(app::pictures::kPanelPng,
-                                                      app::pictures::kPanelPngSize, 0));
+             runtime::ToBitmap(
+                 runtime::DecodePicture(app::pictures::kPanelPng, app::pictures::kPanelPngSize, 0));
            }));
     Report("  button images", Repeat(10, nullptr, [] { skin::LoadButtonImages(); }));
     const double paint = Report("PaintFrame", Repeat(100, nullptr, [] { skin::PaintFrame(); }));
@@ -266,37 +268,33 @@ void MeasureInProcess() {
              frame.创建_自设备句柄(GetDC(form->window()), 500, 200);
            }));
     Report("  decode background JPEG", Repeat(30, nullptr, [&] { image.LoadFromBytes(jpeg); }));
-    Report("  draw it stretched", Repeat(30, nullptr, [&] {
-             surface.DrawImageRect(image, 1, 1, 500, 200);
-           }));
+    Report("  draw it stretched",
+           Repeat(30, nullptr, [&] { surface.DrawImageRect(image, 1, 1, 500, 200); }));
     const double floorPaint = Report("  decode + draw stretched", Repeat(30, nullptr, [&] {
-             image.LoadFromBytes(jpeg);
-             surface.DrawImageRect(image, 1, 1, 500, 200);
-           }));
+                                       image.LoadFromBytes(jpeg);
+                                       surface.DrawImageRect(image, 1, 1, 500, 200);
+                                     }));
     draw::GdipLinearBrush band;
     band.CreateFromRect({1, 1, 497, 197}, 0x32FFFFFF, 0xB4FFFFFF,
                         Gdiplus::LinearGradientModeHorizontal);
-    Report("  one gradient band", Repeat(30, nullptr, [&] {
-             surface.FillRectangle(band, 1, 0, 497, 30);
-           }));
+    Report("  one gradient band",
+           Repeat(30, nullptr, [&] { surface.FillRectangle(band, 1, 0, 497, 30); }));
     Report("  decode icon", Repeat(30, nullptr, [&] { image.LoadFromBytes(icon); }));
-    Report("  draw it at 20 x 20", Repeat(30, nullptr, [&] {
-             surface.DrawImageRect(image, 5, 5, 20, 20);
-           }));
-    Report("  font and the two texts", Repeat(30, nullptr, [&] {
-             draw::GdipFont font;
-             font.CreateFromFamilyName(skin::Seams().captionFontFamily, 12.0f,
-                                       Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
-             draw::GdipSolidBrush brush;
-             brush.Create(0xFFFFFFFF);
-             const draw::GdipStringFormat format;
-             surface.DrawString("澄远", font, brush, draw::RectF{28, 9, 0, 0}, format);
-             surface.DrawString(app::texts::kTipLine, font, brush, draw::RectF{5, 175, 0, 0},
-                                format);
-           }));
-    Report("  show on the window", Repeat(30, nullptr, [&] {
-             surface.CopyToDevice(1, 1, 500, 198, SRCCOPY);
-           }));
+    Report("  draw it at 20 x 20",
+           Repeat(30, nullptr, [&] { surface.DrawImageRect(image, 5, 5, 20, 20); }));
+    Report(
+        "  font and the two texts", Repeat(30, nullptr, [&] {
+          draw::GdipFont font;
+          font.CreateFromFamilyName(skin::Seams().captionFontFamily, 12.0f, Gdiplus::FontStyleBold,
+                                    Gdiplus::UnitPixel);
+          draw::GdipSolidBrush brush;
+          brush.Create(0xFFFFFFFF);
+          const draw::GdipStringFormat format;
+          surface.DrawString("澄远", font, brush, draw::RectF{28, 9, 0, 0}, format);
+          surface.DrawString(app::texts::kTipLine, font, brush, draw::RectF{5, 175, 0, 0}, format);
+        }));
+    Report("  show on the window",
+           Repeat(30, nullptr, [&] { surface.CopyToDevice(1, 1, 500, 198, SRCCOPY); }));
     std::printf("%-28s %.2f x one decode + one stretched draw\n", "PaintFrame", paint / floorPaint);
   }
 }
@@ -367,8 +365,8 @@ int main(int argc, char** argv) {
     if (round == 0 || p.firstFrameMs <= 0 || f.firstFrameMs <= 0 || b.firstFrameMs <= 0 ||
         (!before.empty() && e.firstFrameMs <= 0))
       continue;
-    for (auto [series, launch] : {std::pair{&programRuns, p}, {&floorRuns, f}, {&plainRuns, b},
-                                  {&beforeRuns, e}}) {
+    for (auto [series, launch] :
+         {std::pair{&programRuns, p}, {&floorRuns, f}, {&plainRuns, b}, {&beforeRuns, e}}) {
       series->frame.push_back(launch.firstFrameMs);
       series->peak.push_back(launch.peakWorkingSet);
       series->frameRatio.push_back(launch.firstFrameMs / f.firstFrameMs);

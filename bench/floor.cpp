@@ -60,8 +60,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 void AddChild(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w,
               int h) {
-  HWND child = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, w,
-                               h, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND child = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, w, h,
+                               parent, nullptr, GetModuleHandleA(nullptr), nullptr);
   SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
 }
 
@@ -78,16 +78,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.lpszClassName = "ChengYuanFloor";
   RegisterClassExA(&wc);
-  HWND window = CreateWindowExA(WS_EX_APPWINDOW, wc.lpszClassName, kCaption,
-                                WS_POPUP | WS_CLIPCHILDREN, (GetSystemMetrics(SM_CXSCREEN) - 500) / 2,
-                                (GetSystemMetrics(SM_CYSCREEN) - 200) / 2, 500, 200, nullptr,
-                                nullptr, instance, nullptr);
+  HWND window = CreateWindowExA(
+      WS_EX_APPWINDOW, wc.lpszClassName, kCaption, WS_POPUP | WS_CLIPCHILDREN,
+      (GetSystemMetrics(SM_CXSCREEN) - 500) / 2, (GetSystemMetrics(SM_CYSCREEN) - 200) / 2, 500,
+      200, nullptr, nullptr, instance, nullptr);
   AddChild(window, "BUTTON", "低配优化", BS_PUSHBUTTON, 403, 85, 80, 32);
   AddChild(window, "BUTTON", "还原", BS_PUSHBUTTON, 403, 117, 80, 32);
   AddChild(window, "BUTTON", "普通优化", BS_PUSHBUTTON, 403, 53, 80, 32);
   AddChild(window, "BUTTON", "打开目录", BS_PUSHBUTTON, 315, 129, 80, 20);
-  AddChild(window, "EDIT", app::ResolveConfigFolder().c_str(), WS_BORDER | ES_AUTOHSCROLL, 109,
-           129, 203, 20);
+  AddChild(window, "EDIT", app::ResolveConfigFolder().c_str(), WS_BORDER | ES_AUTOHSCROLL, 109, 129,
+           203, 20);
   ShowWindow(window, SW_SHOW);
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -23,9 +23,9 @@ void RegisterOnce(const char* name, WNDPROC procedure, int iconResource) {
   if (iconResource) {
     wc.hIcon = static_cast<HICON>(::LoadImageA(Instance(), MAKEINTRESOURCEA(iconResource),
                                                IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    wc.hIconSm = static_cast<HICON>(
-        ::LoadImageA(Instance(), MAKEINTRESOURCEA(iconResource), IMAGE_ICON,
-                     ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(::LoadImageA(Instance(), MAKEINTRESOURCEA(iconResource),
+                                                 IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                 ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   }
   ::RegisterClassExA(&wc);
 }
@@ -124,10 +124,9 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
     case Kind::TransparentLabel:
       return;  // no window of their own
   }
-  c.window = ::CreateWindowExA(0, windowClass, c.text.c_str(), style, def.left, def.top, def.width,
-                               def.height, window_,
-                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(def.id)), Instance(),
-                               nullptr);
+  c.window = ::CreateWindowExA(
+      0, windowClass, c.text.c_str(), style, def.left, def.top, def.width, def.height, window_,
+      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(def.id)), Instance(), nullptr);
   if (!c.window) return;
   ::SetWindowLongPtrA(c.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
   HFONT font = c.font ? c.font.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
@@ -263,8 +262,8 @@ UniqueMenu Form::BuildPopupMenu(std::uint32_t menuId) const {
       ::AppendMenuA(popup.get(), MF_SEPARATOR, 0, nullptr);
       continue;
     }
-    UINT flags = MF_STRING | (c.checked ? MF_CHECKED : MF_UNCHECKED) |
-                 (c.disabled ? MF_GRAYED : MF_ENABLED);
+    UINT flags =
+        MF_STRING | (c.checked ? MF_CHECKED : MF_UNCHECKED) | (c.disabled ? MF_GRAYED : MF_ENABLED);
     ::AppendMenuA(popup.get(), flags, CommandId(c.def->id), c.text.c_str());
   }
   return popup;
@@ -294,7 +293,8 @@ void Form::PaintLabels() const {
 
 void Form::PaintLabel(HDC dc, const Component& label) const {
   RECT rect = LabelRect(label.def->id);
-  HFONT font = label.font ? label.font.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+  HFONT font =
+      label.font ? label.font.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
   SelectedObject selected(dc, font);
   const int previousMode = ::SetBkMode(dc, TRANSPARENT);
   const COLORREF previousColour = ::SetTextColor(dc, RGB(255, 255, 255));

@@ -17,9 +17,7 @@ constexpr char kDesign[] = "优化后远处树干不显示 地面光滑\r\n更�
 class PanelTest : public MainWindowTest {
  protected:
   // One tick of the timer, delivered as the window system delivers it.
-  void Tick() {
-    SendMessageA(form->window(), WM_TIMER, runtime::CommandId(时钟1), 0);
-  }
+  void Tick() { SendMessageA(form->window(), WM_TIMER, runtime::CommandId(时钟1), 0); }
   void ChooseQrItem() {
     SendMessageA(form->window(), WM_COMMAND, runtime::CommandId(神秘二维码), 0);
   }
