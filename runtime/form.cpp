@@ -60,13 +60,6 @@ bool Form::CreateWindowAndComponents() {
   RegisterOnce(definition_.className, WindowProc, definition_.iconResource);
   RegisterOnce(kPictureBoxClass, PictureBoxProc, 0);
 
-  if (const PictureData* background = definition_.background) {
-    DecodedPicture picture = DecodePicture(background->bytes, background->size, ButtonFace());
-    background_ = ToBitmap(picture);
-    backgroundWidth_ = picture.width;
-    backgroundHeight_ = picture.height;
-  }
-
   const int left = (::GetSystemMetrics(SM_CXSCREEN) - definition_.width) / 2;
   const int top = (::GetSystemMetrics(SM_CYSCREEN) - definition_.height) / 2;
   window_ = ::CreateWindowExA(definition_.exStyle, definition_.className, definition_.caption,
@@ -275,10 +268,16 @@ RECT Form::LabelRect(std::uint32_t id) const {
   return {c->def->left, c->top, c->def->left + c->def->width, c->top + c->def->height};
 }
 
+// The background picture is decoded for each erase and not kept: over a window that paints its
+// whole frame itself it shows only until that paint, and a kept copy would hold its pixels for the
+// whole run.
 void Form::EraseBackground(HDC dc) const {
   RECT client;
   ::GetClientRect(window_, &client);
-  PaintTiled(dc, client, 0, 0, background_.get(), backgroundWidth_, backgroundHeight_,
+  const PictureData* background = definition_.background;
+  PaintTiled(dc, client, 0, 0,
+             background ? DecodePicture(background->bytes, background->size, ButtonFace())
+                        : DecodedPicture{},
              ButtonFace());
 }
 
@@ -393,8 +392,7 @@ LRESULT CALLBACK Form::PictureBoxProc(HWND window, UINT message, WPARAM wParam, 
       RECT client, visible;
       ::GetClientRect(window, &client);
       if (box && ::GetClipBox(dc, &visible) != NULLREGION) LoadPicture(*box);
-      PaintTiled(dc, client, 0, 0, box ? box->bitmap.get() : nullptr, box ? box->bitmapWidth : 0,
-                 box ? box->bitmapHeight : 0, ButtonFace());
+      PaintTiled(dc, client, 0, 0, box ? box->picture : DecodedPicture{}, ButtonFace());
       ::EndPaint(window, &ps);
       return 0;
     }
@@ -414,11 +412,7 @@ void Form::LoadPicture(Component& box) {
   if (box.pictureLoaded) return;
   box.pictureLoaded = true;
   const PictureData* data = box.def->picture;
-  const DecodedPicture picture =
-      data ? DecodePicture(data->bytes, data->size, ButtonFace()) : DecodedPicture{};
-  box.bitmap = ToBitmap(picture);
-  box.bitmapWidth = picture.width;
-  box.bitmapHeight = picture.height;
+  if (data) box.picture = DecodePicture(data->bytes, data->size, ButtonFace());
 }
 
 Form* FindForm(std::uint32_t windowId) {

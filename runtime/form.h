@@ -73,9 +73,7 @@ class Form final : public ComponentDirectory {
     int timerPeriod = 0;
     UniqueFont font;
     bool pictureLoaded = false;  // picture boxes: decoded on the first paint that shows a part
-    UniqueBitmap bitmap;
-    int bitmapWidth = 0;
-    int bitmapHeight = 0;
+    DecodedPicture picture;
   };
 
   explicit Form(const FormDef& definition);
@@ -100,9 +98,6 @@ class Form final : public ComponentDirectory {
   HWND window_ = nullptr;
   bool quitOnDestroy_ = false;
   std::vector<Component> components_;
-  UniqueBitmap background_;
-  int backgroundWidth_ = 0;
-  int backgroundHeight_ = 0;
 };
 
 // The form of a window id while it exists, or null.

@@ -1,5 +1,7 @@
 #include "runtime/picture.h"
 
+#include "runtime/unique_handle.h"
+
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -110,34 +112,26 @@ DecodedPicture DecodePicture(const unsigned char* bytes, std::size_t size, COLOR
   return {};
 }
 
-UniqueBitmap ToBitmap(const DecodedPicture& picture) {
-  if (!picture.valid()) return {};
+void PaintTiled(HDC dc, const RECT& rect, int origin_x, int origin_y, const DecodedPicture& picture,
+                COLORREF background) {
+  const UniqueBrush brush(::CreateSolidBrush(background));
+  ::FillRect(dc, &rect, brush.get());
+  if (!picture.valid()) return;
+  const int width = picture.width;
+  const int height = picture.height;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = picture.width;
-  info.bmiHeader.biHeight = -picture.height;  // top-down
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap) return {};
-  std::memcpy(bits, picture.pixels.data(), picture.pixels.size() * sizeof(std::uint32_t));
-  return UniqueBitmap(bitmap);
-}
-
-void PaintTiled(HDC dc, const RECT& rect, int origin_x, int origin_y, HBITMAP bitmap, int width,
-                int height, COLORREF background) {
-  UniqueBrush brush(::CreateSolidBrush(background));
-  ::FillRect(dc, &rect, brush.get());
-  if (!bitmap || width <= 0 || height <= 0) return;
-  const UniqueMemoryDC source(::CreateCompatibleDC(dc));
-  const SelectedObject selected(source.get(), bitmap);
   for (int y = origin_y; y < rect.bottom; y += height) {
     if (y + height <= rect.top) continue;
     for (int x = origin_x; x < rect.right; x += width) {
       if (x + width <= rect.left) continue;
-      ::BitBlt(dc, x, y, width, height, source.get(), 0, 0, SRCCOPY);
+      ::SetDIBitsToDevice(dc, x, y, width, height, 0, 0, 0, height, picture.pixels.data(), &info,
+                          DIB_RGB_COLORS);
     }
   }
 }

@@ -1,14 +1,12 @@
 #pragma once
 // Decoding of the pictures the window and the picture box show: PNG through libpng, JPEG through
 // libjpeg. A picture with transparency is composed over the given background colour, so the
-// result is an opaque bitmap ready to be copied to the screen.
+// result is opaque pixels ready to be copied to the screen.
 #include <windows.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-
-#include "runtime/unique_handle.h"
 
 namespace runtime {
 
@@ -22,12 +20,10 @@ struct DecodedPicture {
 // An empty result when the bytes are not a PNG or JPEG that decodes.
 DecodedPicture DecodePicture(const unsigned char* bytes, std::size_t size, COLORREF background);
 
-// The decoded picture as a top-down 32-bit DIB section; null for an invalid picture.
-UniqueBitmap ToBitmap(const DecodedPicture& picture);
-
-// Fills rect with the background colour and tiles the bitmap from its top-left corner (the
-// picture's origin is (origin_x, origin_y) in dc coordinates); a null bitmap leaves the fill.
-void PaintTiled(HDC dc, const RECT& rect, int origin_x, int origin_y, HBITMAP bitmap, int width,
-                int height, COLORREF background);
+// Fills rect with the background colour and tiles the picture from its top-left corner (the
+// picture's origin is (origin_x, origin_y) in dc coordinates), copying its pixels straight from
+// memory; an invalid picture leaves the fill.
+void PaintTiled(HDC dc, const RECT& rect, int origin_x, int origin_y, const DecodedPicture& picture,
+                COLORREF background);
 
 }  // namespace runtime

@@ -51,13 +51,13 @@ cross_build() {
   cmake -S "$srcdir" -B "$srcdir/_build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$MINGW_DEPS_PREFIX" \
-    -DCMAKE_POSITION_INDEPENDENT_CODE=OFF "$@" >/dev/null
+    -DCMAKE_POSITION_INDEPENDENT_CODE=OFF -DCMAKE_C_FLAGS_RELEASE="-Os -DNDEBUG" "$@" >/dev/null
   cmake --build "$srcdir/_build" >/dev/null
   cmake --install "$srcdir/_build" >/dev/null
 }
 
 build_dependencies() {
-  local stamp=$MINGW_DEPS_PREFIX/.complete-v1
+  local stamp=$MINGW_DEPS_PREFIX/.complete-v3
   [ -f "$stamp" ] && return
   enable_sources
   local work; work=$(mktemp -d)

@@ -37,7 +37,7 @@ std::string VersionString(const std::vector<char>& info, const char* name) {
 
 std::string NumericVersion(DWORD high, DWORD low) {
   char text[32];
-  std::snprintf(text, sizeof text, "%lu.%lu.%lu.%lu", HIWORD(high), LOWORD(high), HIWORD(low),
+  std::snprintf(text, sizeof text, "%u.%u.%u.%u", HIWORD(high), LOWORD(high), HIWORD(low),
                 LOWORD(low));
   return text;
 }
@@ -136,7 +136,9 @@ TEST(ExecutableResources, IconGroupHoldsTheFourImagesOfTheProgramIcon) {
     const std::string image =
         ResourceBytes(module.get(), RT_ICON, MAKEINTRESOURCEA(word(entry + 12)));
     EXPECT_EQ(image.size(), size);
-    if (sides[i] == 256) EXPECT_TRUE(image.starts_with("\x89PNG")) << "the large image is a PNG";
+    if (sides[i] == 256) {
+      EXPECT_TRUE(image.starts_with("\x89PNG")) << "the large image is a PNG";
+    }
   }
 }
 

@@ -5,7 +5,9 @@
 
 #include <vector>
 
+#include "app/pictures.h"
 #include "runtime/message_loop.h"
+#include "runtime/picture.h"
 #include "tests/support/window_checks.h"
 
 namespace {
@@ -334,6 +336,48 @@ TEST_F(FormTest, TransparentLabelPaintsWhiteTextAndIsCoveredByChildren) {
       if (GetPixel(dc, x, y) == RGB(255, 255, 255)) ++whiteUnderBox;
   EXPECT_EQ(whiteUnderBox, 0);
   ReleaseDC(form->window(), dc);
+}
+
+// The window's background picture is tiled from the client area's corner on every erase, the same
+// each time although it is decoded anew each time.
+TEST(FormBackground, EveryEraseTilesThePictureFromTheCorner) {
+  static const runtime::PictureData kPicture{app::pictures::kPanelPng,
+                                             app::pictures::kPanelPngSize};
+  runtime::FormDef definition = kForm;
+  definition.windowId = kWindowId + 1;
+  definition.className = "CYTestFormWithBackground";
+  definition.background = &kPicture;
+  definition.components = {};
+  std::unique_ptr<Form> form = Form::Create(definition);
+  ASSERT_NE(form, nullptr);
+  const runtime::DecodedPicture picture =
+      runtime::DecodePicture(kPicture.bytes, kPicture.size, GetSysColor(COLOR_BTNFACE));
+  ASSERT_EQ(picture.height, 170);
+
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP target = CreateCompatibleBitmap(screen, 300, 220);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ previous = SelectObject(dc, target);
+  for (int erase = 0; erase < 2; ++erase) {
+    SCOPED_TRACE(erase);
+    PatBlt(dc, 0, 0, 300, 220, BLACKNESS);
+    EXPECT_EQ(SendMessageA(form->window(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
+    int same = 0, dark = 0, all = 0;
+    for (int y = 0; y < 220; y += 3)
+      for (int x = 0; x < 300; x += 3, ++all) {
+        // The second row of tiles starts again at the picture's top row.
+        const std::uint32_t p = picture.pixels[(y % 170) * picture.width + x];
+        const COLORREF expected = RGB(p >> 16, (p >> 8) & 0xFF, p & 0xFF);
+        if (GetPixel(dc, x, y) == expected) ++same;
+        if (GetRValue(expected) < 64) ++dark;
+      }
+    EXPECT_GT(dark, all / 20) << "the picture has its dark QR modules";
+    EXPECT_EQ(same, all);
+  }
+  SelectObject(dc, previous);
+  DeleteObject(target);
+  DeleteDC(dc);
 }
 
 }  // namespace
