@@ -59,6 +59,8 @@ Form::~Form() {
 bool Form::CreateWindowAndComponents() {
   RegisterOnce(definition_.className, WindowProc, definition_.iconResource);
   RegisterOnce(kPictureBoxClass, PictureBoxProc, 0);
+  if (const PictureData* background = definition_.background)
+    background_ = DecodePicture(background->bytes, background->size, ButtonFace());
 
   const int left = (::GetSystemMetrics(SM_CXSCREEN) - definition_.width) / 2;
   const int top = (::GetSystemMetrics(SM_CYSCREEN) - definition_.height) / 2;
@@ -268,17 +270,10 @@ RECT Form::LabelRect(std::uint32_t id) const {
   return {c->def->left, c->top, c->def->left + c->def->width, c->top + c->def->height};
 }
 
-// The background picture is decoded for each erase and not kept: over a window that paints its
-// whole frame itself it shows only until that paint, and a kept copy would hold its pixels for the
-// whole run.
 void Form::EraseBackground(HDC dc) const {
   RECT client;
   ::GetClientRect(window_, &client);
-  const PictureData* background = definition_.background;
-  PaintTiled(dc, client, 0, 0,
-             background ? DecodePicture(background->bytes, background->size, ButtonFace())
-                        : DecodedPicture{},
-             ButtonFace());
+  PaintTiled(dc, client, 0, 0, background_, ButtonFace());
 }
 
 // Transparent labels have no window: they are drawn onto the window after the frame, through a

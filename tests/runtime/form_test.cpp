@@ -338,8 +338,7 @@ TEST_F(FormTest, TransparentLabelPaintsWhiteTextAndIsCoveredByChildren) {
   ReleaseDC(form->window(), dc);
 }
 
-// The window's background picture is tiled from the client area's corner on every erase, the same
-// each time although it is decoded anew each time.
+// The window's background picture is tiled from the client area's corner on every erase.
 TEST(FormBackground, EveryEraseTilesThePictureFromTheCorner) {
   static const runtime::PictureData kPicture{app::pictures::kPanelPng,
                                              app::pictures::kPanelPngSize};
