@@ -59,9 +59,6 @@ Form::~Form() {
 bool Form::CreateWindowAndComponents() {
   RegisterOnce(definition_.className, WindowProc, definition_.iconResource);
   RegisterOnce(kPictureBoxClass, PictureBoxProc, 0);
-  if (const PictureData* background = definition_.background)
-    background_ = DecodePicture(background->bytes, background->size, ButtonFace());
-
   const int left = (::GetSystemMetrics(SM_CXSCREEN) - definition_.width) / 2;
   const int top = (::GetSystemMetrics(SM_CYSCREEN) - definition_.height) / 2;
   window_ = ::CreateWindowExA(definition_.exStyle, definition_.className, definition_.caption,
@@ -270,10 +267,16 @@ RECT Form::LabelRect(std::uint32_t id) const {
   return {c->def->left, c->top, c->def->left + c->def->width, c->top + c->def->height};
 }
 
+// The background picture is decoded for each erase, only the part the erase shows, and not
+// kept: its pixels would hold half a megabyte for the whole run.
 void Form::EraseBackground(HDC dc) const {
   RECT client;
   ::GetClientRect(window_, &client);
-  PaintTiled(dc, client, 0, 0, background_, ButtonFace());
+  const PictureData* background = definition_.background;
+  if (background)
+    PaintTiledFromBytes(dc, client, background->bytes, background->size, ButtonFace());
+  else
+    PaintTiled(dc, client, 0, 0, DecodedPicture{}, ButtonFace());
 }
 
 // Transparent labels have no window: they are drawn onto the window after the frame, through a

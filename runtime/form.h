@@ -98,7 +98,6 @@ class Form final : public ComponentDirectory {
   HWND window_ = nullptr;
   bool quitOnDestroy_ = false;
   std::vector<Component> components_;
-  DecodedPicture background_;
 };
 
 // The form of a window id while it exists, or null.

@@ -26,4 +26,11 @@ DecodedPicture DecodePicture(const unsigned char* bytes, std::size_t size, COLOR
 void PaintTiled(HDC dc, const RECT& rect, int origin_x, int origin_y, const DecodedPicture& picture,
                 COLORREF background);
 
+// Fills rect with the background colour and tiles the picture from rect's top-left corner,
+// decoding it from its bytes for this call. A JPEG is decoded a band of rows at a time straight
+// to dc, and only the rows and columns that dc's clip box lets through, so nothing of it is kept;
+// other pictures are decoded whole for the call. Broken bytes leave the fill.
+void PaintTiledFromBytes(HDC dc, const RECT& rect, const unsigned char* bytes, std::size_t size,
+                         COLORREF background);
+
 }  // namespace runtime

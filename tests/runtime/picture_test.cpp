@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "app/pictures.h"
@@ -86,6 +87,129 @@ TEST(Picture, TilingWithoutAPictureFillsTheBackgroundColour) {
   SelectObject(dc, previous);
   DeleteObject(target);
   DeleteDC(dc);
+}
+
+// A top-down 32-bit canvas whose pixels the test reads straight from memory.
+class Canvas {
+ public:
+  Canvas(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ =
+        CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+    previous_ = SelectObject(dc_, bitmap_);
+  }
+  ~Canvas() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  HDC dc() const { return dc_; }
+  RECT all() const { return {0, 0, width_, height_}; }
+  void Fill(std::uint32_t rgb) {
+    GdiFlush();
+    std::fill(bits_, bits_ + std::size_t(width_) * height_, rgb);
+  }
+  std::uint32_t At(int x, int y) const {  // 0x00RRGGBB
+    GdiFlush();
+    return bits_[std::size_t(y) * width_ + x] & 0xFFFFFF;
+  }
+  // Pixels in `inside` that differ from the picture tiled from (0, 0), and pixels outside it that
+  // differ from `outside`.
+  int Mismatches(const runtime::DecodedPicture& picture, const RECT& inside,
+                 std::uint32_t outside) const {
+    int wrong = 0;
+    for (int y = 0; y < height_; ++y)
+      for (int x = 0; x < width_; ++x) {
+        const POINT point{x, y};
+        const std::uint32_t expected =
+            PtInRect(&inside, point)
+                ? picture
+                      .pixels[std::size_t(y % picture.height) * picture.width + x % picture.width]
+                : outside;
+        if (At(x, y) != expected) ++wrong;
+      }
+    return wrong;
+  }
+
+ private:
+  int width_, height_;
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  std::uint32_t* bits_ = nullptr;
+};
+
+struct Bytes {
+  const unsigned char* data;
+  std::size_t size;
+};
+const Bytes kJpeg{app::pictures::kBackgroundJpeg, app::pictures::kBackgroundJpegSize};
+const Bytes kPng{app::pictures::kPanelPng, app::pictures::kPanelPngSize};
+
+// Painting from the bytes shows exactly the pixels of the whole decode, tiled from the corner,
+// also where a second row and column of tiles begin.
+TEST(PictureFromBytes, ShowsTheWholeDecodeTiled) {
+  for (const Bytes& bytes : {kJpeg, kPng}) {
+    SCOPED_TRACE(bytes.size);
+    const runtime::DecodedPicture picture = runtime::DecodePicture(bytes.data, bytes.size, kFace);
+    ASSERT_TRUE(picture.valid());
+    Canvas canvas(picture.width + 100, picture.height + 40);
+    runtime::PaintTiledFromBytes(canvas.dc(), canvas.all(), bytes.data, bytes.size, kFace);
+    EXPECT_EQ(canvas.Mismatches(picture, canvas.all(), 0), 0);
+  }
+}
+
+// An erase clipped to a part of the window decodes only that part, and it is the same as the
+// same part of the whole decode: blocks cut at any column or row, and areas across the joins of
+// the tiles. Nothing outside the clip is touched.
+TEST(PictureFromBytes, PaintsTheClippedPartAsTheWholeDecodeShowsIt) {
+  const runtime::DecodedPicture picture = runtime::DecodePicture(kJpeg.data, kJpeg.size, kFace);
+  ASSERT_EQ(picture.width, 600);
+  const RECT clips[] = {
+      {0, 0, 40, 20},        // the top-left corner
+      {137, 61, 233, 93},    // inside, at no block boundary
+      {403, 117, 483, 149},  // where a button's corners show the background
+      {599, 5, 601, 9},      // across the join of two tiles side by side
+      {20, 210, 70, 230},    // across the join of two tiles one above the other
+      {590, 200, 700, 260},  // across all four
+  };
+  constexpr std::uint32_t kUntouched = 0x00ABCDEF;
+  Canvas canvas(700, 260);
+  for (const RECT& clip : clips) {
+    SCOPED_TRACE(testing::Message()
+                 << clip.left << "," << clip.top << "," << clip.right << "," << clip.bottom);
+    canvas.Fill(kUntouched);
+    SelectClipRgn(canvas.dc(), nullptr);
+    IntersectClipRect(canvas.dc(), clip.left, clip.top, clip.right, clip.bottom);
+    runtime::PaintTiledFromBytes(canvas.dc(), canvas.all(), kJpeg.data, kJpeg.size, kFace);
+    EXPECT_EQ(canvas.Mismatches(picture, clip, kUntouched), 0);
+  }
+  SelectClipRgn(canvas.dc(), nullptr);
+}
+
+// Bytes that do not decode leave the background colour, whether they look like a JPEG or not.
+TEST(PictureFromBytes, BrokenBytesLeaveTheFill) {
+  std::string notAJpeg = "\xFF\xD8\xFF\xE0 and then nothing a decoder understands";
+  Canvas canvas(64, 48);
+  for (const std::string& bytes : {notAJpeg, std::string("short")}) {
+    SCOPED_TRACE(bytes.size());
+    canvas.Fill(0);
+    runtime::PaintTiledFromBytes(canvas.dc(), canvas.all(),
+                                 reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                                 kFace);
+    EXPECT_EQ(canvas.At(0, 0), 0x123456u);
+    EXPECT_EQ(canvas.At(63, 47), 0x123456u);
+  }
 }
 
 }  // namespace
