@@ -246,7 +246,12 @@ void MeasureInProcess() {
     Report("  panel picture decoded", Repeat(10, nullptr, [] {
              runtime::DecodePicture(app::pictures::kPanelPng, app::pictures::kPanelPngSize, 0);
            }));
-    Report("  button images", Repeat(10, nullptr, [] { skin::LoadButtonImages(); }));
+    Report("  background erase, whole", Repeat(10, nullptr, [&] {
+             HDC dc = GetDC(form->window());
+             SendMessageA(form->window(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+             ReleaseDC(form->window(), dc);
+           }));
+    Report("  button images, normal", Repeat(10, nullptr, [] { skin::LoadButtonImages(); }));
     const double paint = Report("PaintFrame", Repeat(100, nullptr, [] { skin::PaintFrame(); }));
     Report("RedrawButton", Repeat(200, nullptr, [] { skin::RedrawButton(1); }));
 

@@ -122,7 +122,7 @@ void PaintFrame() {
 void RedrawButton(int index) {
   WindowSkin* skin = Skin();
   if (!skin || index < 1 || index > 4) return;
-  const SkinButton& button = skin->Button(index);
+  SkinButton& button = skin->Button(index);
   const auto [x, y, w, h] = button.rect;
 
   draw::图形 piece;  // releases its bitmap, memory context and hdc when it goes
@@ -135,9 +135,11 @@ void RedrawButton(int index) {
       image = &button.normalImage;
       break;
     case kHover:
+      LoadPendingImage(button.hoverImage, button.pendingHover);
       image = &button.hoverImage;
       break;
     case kPressed:
+      LoadPendingImage(button.pressedImage, button.pendingPressed);
       image = &button.pressedImage;
       break;
   }

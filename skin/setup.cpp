@@ -94,6 +94,8 @@ void ReadFrameGeometry() {
     frame.height = frame.height - frame.top - 25;
 }
 
+// The normal looks show in the first frame and are decoded here; the hover and pressed looks
+// are left pending until a button first takes them (RedrawButton).
 void LoadButtonImages() {
   WindowSkin* skin = Skin();
   if (!skin) return;
@@ -108,15 +110,24 @@ void LoadButtonImages() {
     const std::span<const std::uint8_t> pressed[] = {
         Bytes(kClosePressed, kClosePressedSize), Bytes(kMinimizePressed, kMinimizePressedSize),
         Bytes(kMenuPressed, kMenuPressedSize), Bytes(kBubblePressed, kBubblePressedSize)};
-    for (int i = 0; i < 4; ++i) LoadBuiltInImage(skin->buttons[i].normalImage, normal[i]);
-    for (int i = 0; i < 4; ++i) LoadBuiltInImage(skin->buttons[i].hoverImage, hover[i]);
-    for (int i = 0; i < 4; ++i) LoadBuiltInImage(skin->buttons[i].pressedImage, pressed[i]);
+    for (int i = 0; i < 4; ++i) {
+      SkinButton& button = skin->buttons[i];
+      LoadBuiltInImage(button.normalImage, normal[i]);
+      button.pendingHover = hover[i];
+      button.pendingPressed = pressed[i];
+    }
     return;
   }
   SkinButton& close = skin->Button(1);
   LoadBuiltInImage(close.normalImage, Bytes(kSingleCloseNormal, kSingleCloseNormalSize));
-  LoadBuiltInImage(close.hoverImage, Bytes(kSingleCloseHover, kSingleCloseHoverSize));
-  LoadBuiltInImage(close.pressedImage, Bytes(kSingleClosePressed, kSingleClosePressedSize));
+  close.pendingHover = Bytes(kSingleCloseHover, kSingleCloseHoverSize);
+  close.pendingPressed = Bytes(kSingleClosePressed, kSingleClosePressedSize);
+}
+
+void LoadPendingImage(draw::GdipImage& image, std::span<const std::uint8_t>& pending) {
+  if (pending.empty()) return;
+  LoadBuiltInImage(image, pending);
+  pending = {};
 }
 
 void LayOutButtons() {

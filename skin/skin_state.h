@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,11 @@ struct SkinButton {
   draw::GdipImage normalImage;
   draw::GdipImage hoverImage;
   draw::GdipImage pressedImage;
+  // The built-in bytes of the hover and pressed looks, which no frame needs before the mouse
+  // comes: decoded into their image the first time the button takes that look, and then
+  // emptied, so that each is decoded once (a failed load leaves its image empty).
+  std::span<const std::uint8_t> pendingHover;
+  std::span<const std::uint8_t> pendingPressed;
 };
 
 struct WindowSkin {
@@ -78,6 +84,8 @@ WindowSkin* Skin();
 void ReadFrameGeometry();
 void LoadButtonImages();
 void LayOutButtons();
+// Decodes pending bytes into image, if any are left, and empties them.
+void LoadPendingImage(draw::GdipImage& image, std::span<const std::uint8_t>& pending);
 
 // The replacement window procedure: paints on WM_PAINT, tracks the mouse, and passes every
 // message on to the window's previous procedure.

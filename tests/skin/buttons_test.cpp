@@ -83,6 +83,11 @@ TEST_F(SkinButtonsTest, HoverFollowsTheMouseAndTheScanStopsAtANewlyHoveredButton
   for (int y = c.y - 5; y <= c.y + 5; ++y)
     for (int x = c.x - 8; x <= c.x + 8; ++x) changed += hovered->At(x, y) != normal->At(x, y);
   EXPECT_GT(changed, 40);
+  // Its hover image was decoded for this first hover, and only for this button.
+  const Gdiplus::GpImage* hoverImage = Skin().Button(2).hoverImage.ImageHandle();
+  EXPECT_NE(hoverImage, nullptr);
+  EXPECT_TRUE(Skin().Button(2).pendingHover.empty());
+  EXPECT_EQ(Skin().Button(3).hoverImage.ImageHandle(), nullptr);
 
   // Straight onto button 1: it hovers and the scan stops, so button 2 keeps its hover look.
   Mark();
@@ -101,6 +106,15 @@ TEST_F(SkinButtonsTest, HoverFollowsTheMouseAndTheScanStopsAtANewlyHoveredButton
   EXPECT_EQ(States(), "0000");
   EXPECT_EQ(RedrawnSet(), "1000");
   EXPECT_EQ(MoveRequests(), 0u);
+
+  // Hovering again shows the same look from the image decoded the first time.
+  Move(Centre(2).x, Centre(2).y);
+  EXPECT_EQ(Skin().Button(2).hoverImage.ImageHandle(), hoverImage);
+  auto again = ReadWindow();
+  int different = 0;
+  for (int y = c.y - 5; y <= c.y + 5; ++y)
+    for (int x = c.x - 8; x <= c.x + 8; ++x) different += again->At(x, y) != hovered->At(x, y);
+  EXPECT_EQ(different, 0);
 }
 
 TEST_F(SkinButtonsTest, EdgesBelongToTheButtonAndTheSharedColumnToButtonOneFirst) {
@@ -129,10 +143,19 @@ TEST_F(SkinButtonsTest, EdgesBelongToTheButtonAndTheSharedColumnToButtonOneFirst
 }
 
 TEST_F(SkinButtonsTest, PressedButtonIgnoresMovesAndReleasedOffItRunsNothing) {
+  auto normal = ReadWindow();
   Mark();
   Press(Centre(3).x, Centre(3).y);
   EXPECT_EQ(States(), "0020");
   EXPECT_EQ(RedrawnSet(), "0010");
+  // The pressed look, decoded for this first press, is not the normal one.
+  EXPECT_NE(Skin().Button(3).pressedImage.ImageHandle(), nullptr);
+  auto pressed = ReadWindow();
+  const POINT c = Centre(3);
+  int changed = 0;
+  for (int y = c.y - 5; y <= c.y + 5; ++y)
+    for (int x = c.x - 8; x <= c.x + 8; ++x) changed += pressed->At(x, y) != normal->At(x, y);
+  EXPECT_GT(changed, 40);
 
   Mark();
   Move(Centre(4).x, Centre(4).y);
@@ -329,8 +352,8 @@ TEST_F(SkinTest, SingleCloseButtonLayout) {
   }
   const skin::SkinButton& close = Skin().Button(1);
   EXPECT_NE(close.normalImage.ImageHandle(), nullptr);
-  EXPECT_NE(close.hoverImage.ImageHandle(), nullptr);
-  EXPECT_NE(close.pressedImage.ImageHandle(), nullptr);
+  EXPECT_FALSE(close.pendingHover.empty());
+  EXPECT_FALSE(close.pendingPressed.empty());
 
   // Where the four-button layout has its menu and speech bubble, a click is a window move.
   MessageWatch watch(window());

@@ -52,9 +52,12 @@ TEST_F(SkinTest, StartUpHandlerSetsTheSkinUpWithTheProgramsArguments) {
     EXPECT_EQ(b.rect.width, expected[i].width) << i + 1;
     EXPECT_EQ(b.rect.height, expected[i].height) << i + 1;
     EXPECT_EQ(b.state, skin::kNormal);
+    // The normal looks are decoded; hover and pressed wait for their first use.
     EXPECT_NE(b.normalImage.ImageHandle(), nullptr) << i + 1;
-    EXPECT_NE(b.hoverImage.ImageHandle(), nullptr) << i + 1;
-    EXPECT_NE(b.pressedImage.ImageHandle(), nullptr) << i + 1;
+    EXPECT_EQ(b.hoverImage.ImageHandle(), nullptr) << i + 1;
+    EXPECT_EQ(b.pressedImage.ImageHandle(), nullptr) << i + 1;
+    EXPECT_FALSE(b.pendingHover.empty()) << i + 1;
+    EXPECT_FALSE(b.pendingPressed.empty()) << i + 1;
   }
 
   // The skin's procedure is in place and passes everything on to the runtime's: a menu command
