@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -325,14 +326,17 @@ int RunBaselineWindow() {
 }
 
 // Options: --start-up runs the start-up rounds only; --before <exe> adds an earlier build of
-// the program to every round, so that a change is measured against it in the same run.
+// the program to every round, so that a change is measured against it in the same run;
+// --rounds <n> measures n rounds after the warm-up instead of 11.
 int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--baseline-window") return RunBaselineWindow();
   bool startUpOnly = false;
+  int rounds = 11;
   std::string before, beforePath;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
     if (option == "--start-up") startUpOnly = true;
+    if (option == "--rounds" && i + 1 < argc) rounds = std::max(1, std::atoi(argv[++i]));
     if (option == "--before" && i + 1 < argc) {
       beforePath = argv[++i];
       if (beforePath.front() == '/') beforePath = WindowsPath(beforePath.c_str());
@@ -353,11 +357,10 @@ int main(int argc, char** argv) {
   const std::string program = Quoted(ProgramPath());
   const std::string floor = Quoted(FloorPath());
   const std::string plain = Quoted(self) + " --baseline-window";
-  constexpr int kRounds = 11;
   struct Series {
     std::vector<double> frame, peak, frameRatio, peakDifference;
   } programRuns, floorRuns, plainRuns, beforeRuns;
-  for (int round = 0; round <= kRounds; ++round) {
+  for (int round = 0; round <= rounds; ++round) {
     const Launch p = MeasureLaunch(program);
     const Launch f = MeasureLaunch(floor);
     const Launch b = MeasureLaunch(plain);
