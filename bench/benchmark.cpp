@@ -1,5 +1,6 @@
 // Measures start-up to the first complete frame and the peak working set of the program against
-// the floor program (bench/floor.cpp) and a plain window, one PaintFrame step by step, one
+// the floor program (bench/floor.cpp), the floor that draws the whole first frame, and a plain
+// window, one PaintFrame step by step, one
 // RedrawButton, the optimize action on sample files, and the executable's size. Prints median and
 // spread (min, 10th and 90th percentile, max) for each figure.
 #include <windows.h>
@@ -203,6 +204,7 @@ std::string WindowsPath(const char* path) {
 
 std::string ProgramPath() { return WindowsPath(CHENGYUAN_EXE); }
 std::string FloorPath() { return WindowsPath(CHENGYUAN_FLOOR_EXE); }
+std::string WholeFloorPath() { return WindowsPath(CHENGYUAN_FLOOR_WHOLE_EXE); }
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
@@ -356,25 +358,34 @@ int main(int argc, char** argv) {
   GetModuleFileNameA(nullptr, self, MAX_PATH);
   const std::string program = Quoted(ProgramPath());
   const std::string floor = Quoted(FloorPath());
+  const std::string wholeFloor = Quoted(WholeFloorPath());
   const std::string plain = Quoted(self) + " --baseline-window";
   struct Series {
     std::vector<double> frame, peak, frameRatio, peakDifference;
-  } programRuns, floorRuns, plainRuns, beforeRuns;
+  } programRuns, floorRuns, wholeFloorRuns, plainRuns, beforeRuns;
+  // The program against the floor that draws the whole first frame, round by round.
+  std::vector<double> programToWholeFrame, programToWholePeak;
   for (int round = 0; round <= rounds; ++round) {
     const Launch p = MeasureLaunch(program);
     const Launch f = MeasureLaunch(floor);
+    const Launch w = MeasureLaunch(wholeFloor);
     const Launch b = MeasureLaunch(plain);
     const Launch e = before.empty() ? Launch{} : MeasureLaunch(before);
-    if (round == 0 || p.firstFrameMs <= 0 || f.firstFrameMs <= 0 || b.firstFrameMs <= 0 ||
-        (!before.empty() && e.firstFrameMs <= 0))
+    if (round == 0 || p.firstFrameMs <= 0 || f.firstFrameMs <= 0 || w.firstFrameMs <= 0 ||
+        b.firstFrameMs <= 0 || (!before.empty() && e.firstFrameMs <= 0))
       continue;
-    for (auto [series, launch] :
-         {std::pair{&programRuns, p}, {&floorRuns, f}, {&plainRuns, b}, {&beforeRuns, e}}) {
+    for (auto [series, launch] : {std::pair{&programRuns, p},
+                                  {&floorRuns, f},
+                                  {&wholeFloorRuns, w},
+                                  {&plainRuns, b},
+                                  {&beforeRuns, e}}) {
       series->frame.push_back(launch.firstFrameMs);
       series->peak.push_back(launch.peakWorkingSet);
       series->frameRatio.push_back(launch.firstFrameMs / f.firstFrameMs);
       series->peakDifference.push_back(launch.peakWorkingSet - f.peakWorkingSet);
     }
+    programToWholeFrame.push_back(p.firstFrameMs / w.firstFrameMs);
+    programToWholePeak.push_back(p.peakWorkingSet - w.peakWorkingSet);
   }
   if (programRuns.frame.empty()) {
     std::printf("start-up: no round saw all windows settle\n");
@@ -383,15 +394,21 @@ int main(int argc, char** argv) {
   Report("first frame: program", programRuns.frame);
   if (!before.empty()) Report("first frame: before", beforeRuns.frame);
   Report("first frame: floor", floorRuns.frame);
+  Report("first frame: whole-frame floor", wholeFloorRuns.frame);
   Report("first frame: plain window", plainRuns.frame);
   Report("first frame: program/floor", programRuns.frameRatio, "x ");
   if (!before.empty()) Report("first frame: before/floor", beforeRuns.frameRatio, "x ");
+  Report("first frame: whole-frame/floor", wholeFloorRuns.frameRatio, "x ");
+  Report("first frame: program/whole", programToWholeFrame, "x ");
   Report("peak working set: program", programRuns.peak, "MB");
   if (!before.empty()) Report("peak working set: before", beforeRuns.peak, "MB");
   Report("peak working set: floor", floorRuns.peak, "MB");
+  Report("peak w.s.: whole-frame floor", wholeFloorRuns.peak, "MB");
   Report("peak working set: plain", plainRuns.peak, "MB");
   Report("peak w.s.: program - floor", programRuns.peakDifference, "MB");
   if (!before.empty()) Report("peak w.s.: before - floor", beforeRuns.peakDifference, "MB");
+  Report("peak w.s.: whole - floor", wholeFloorRuns.peakDifference, "MB");
+  Report("peak w.s.: program - whole", programToWholePeak, "MB");
   std::printf("%-28s %.3f x first frame, %+.2f MB peak working set\n", "medians, program vs floor",
               Median(programRuns.frame) / Median(floorRuns.frame),
               Median(programRuns.peak) - Median(floorRuns.peak));
@@ -424,5 +441,6 @@ int main(int argc, char** argv) {
   if (!before.empty())
     std::printf("%-28s %.2f MB\n", "before: executable size", FileSizeMb(beforePath));
   std::printf("%-28s %.2f MB\n", "floor executable size", FileSizeMb(FloorPath()));
+  std::printf("%-28s %.2f MB\n", "whole-frame floor size", FileSizeMb(WholeFloorPath()));
   return 0;
 }
