@@ -18,7 +18,7 @@
 #include "app/main_window.h"
 #include "app/pictures.h"
 #include "app/texts.h"
-#include "draw/bitmap_info.h"
+#include "runtime/bitmap_info.h"
 #include "draw/brushes.h"
 #include "draw/font.h"
 #include "draw/string_format.h"
@@ -141,7 +141,7 @@ Launch MeasureLaunch(const std::string& command, const std::function<void(HWND)>
   HDC screen = GetDC(nullptr);
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-  const BITMAPINFO info = draw::TopDown32(kWidth, kHeight);
+  const BITMAPINFO info = runtime::TopDown32(kWidth, kHeight);
   void* bits = nullptr;
   HBITMAP capture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HDC memory = CreateCompatibleDC(screen);

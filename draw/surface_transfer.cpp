@@ -1,7 +1,7 @@
 // Bitmap transfers into and out of the surface (BitBlt, StretchBlt, TransparentBlt, AlphaBlend)
 // and device-independent-bitmap transfers of its pixels (GetDIBits, SetDIBits).
 #include "draw/api_surface.h"
-#include "draw/bitmap_info.h"
+#include "runtime/bitmap_info.h"
 #include "draw/owners.h"
 #include "draw/surface.h"
 
@@ -189,7 +189,7 @@ bool 图形::ReadPixels(std::span<std::uint32_t> pixels) {
     AppendLastErrorText("读取位图数据失败(缓冲区小于图形的宽度×高度)");
     return false;
   }
-  BITMAPINFO info = TopDown32(width_, height_);
+  BITMAPINFO info = runtime::TopDown32(width_, height_);
   return GetDIBits(0, static_cast<UINT>(height_), pixels.data(), &info, DIB_RGB_COLORS) == height_;
 }
 
@@ -199,7 +199,7 @@ bool 图形::WritePixels(std::span<const std::uint32_t> pixels) {
     AppendLastErrorText("写入位图数据失败(缓冲区小于图形的宽度×高度)");
     return false;
   }
-  const BITMAPINFO info = TopDown32(width_, height_);
+  const BITMAPINFO info = runtime::TopDown32(width_, height_);
   return SetDIBits(0, static_cast<UINT>(height_), pixels.data(), &info, DIB_RGB_COLORS) == height_;
 }
 

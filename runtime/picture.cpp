@@ -1,5 +1,6 @@
 #include "runtime/picture.h"
 
+#include "runtime/bitmap_info.h"
 #include "runtime/unique_handle.h"
 
 #include <csetjmp>
@@ -155,17 +156,6 @@ class WholePicture final : public JpegBands {
  private:
   DecodedPicture* out_;
 };
-
-BITMAPINFO TopDown32(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
 
 // The part of a tiling that `area` shows: the tiles start at `origin` and repeat every `size`
 // pixels. Returns the range of picture coordinates needed (the whole picture when the area

@@ -4,12 +4,12 @@
 #include <cstring>
 
 #include "draw/api.h"
-#include "draw/bitmap_info.h"
+#include "runtime/bitmap_info.h"
 
 namespace draw_testing {
 
 PixelTarget::PixelTarget(int width, int height) : width_(width), height_(height) {
-  const BITMAPINFO info = draw::TopDown32(width, height);
+  const BITMAPINFO info = runtime::TopDown32(width, height);
   void* bits = nullptr;
   dc_ = CreateCompatibleDC(nullptr);
   bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/pictures.h"
+#include "runtime/bitmap_info.h"
 
 namespace {
 
@@ -93,13 +94,7 @@ TEST(Picture, TilingWithoutAPictureFillsTheBackgroundColour) {
 class Canvas {
  public:
   Canvas(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = runtime::TopDown32(width, height);
     dc_ = CreateCompatibleDC(nullptr);
     bitmap_ =
         CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);

@@ -1,9 +1,9 @@
 #pragma once
-// The layout of the surface's pixel transfers (ReadPixels, WritePixels): 32 bits a pixel, the top
-// row first.
+// The pixel layout that pictures are copied to the screen in and that the drawing surface's
+// transfers (ReadPixels, WritePixels) use: 32 bits a pixel, the top row first.
 #include <windows.h>
 
-namespace draw {
+namespace runtime {
 
 // A 32-bit top-down description of a width × height bitmap.
 inline BITMAPINFO TopDown32(int width, int height) {
@@ -17,4 +17,4 @@ inline BITMAPINFO TopDown32(int width, int height) {
   return info;
 }
 
-}  // namespace draw
+}  // namespace runtime
