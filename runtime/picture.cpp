@@ -3,9 +3,9 @@
 #include "runtime/bitmap_info.h"
 #include "runtime/unique_handle.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-#include <algorithm>
 #include <cstring>
 
 #include <jpeglib.h>

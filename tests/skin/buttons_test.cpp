@@ -61,6 +61,15 @@ class SkinButtonsTest : public SkinTest {
     return set;
   }
   std::size_t MoveRequests() const { return watch->Of(WM_NCLBUTTONDOWN).size(); }
+  // Pixels that differ between two captures of the window around the centre of button index.
+  int DifferencesAround(int index, const draw_testing::PixelTarget& a,
+                        const draw_testing::PixelTarget& b) const {
+    const POINT c = Centre(index);
+    int different = 0;
+    for (int y = c.y - 5; y <= c.y + 5; ++y)
+      for (int x = c.x - 8; x <= c.x + 8; ++x) different += a.At(x, y) != b.At(x, y);
+    return different;
+  }
   void Click(int index) const {
     const POINT c = Centre(index);
     Press(c.x, c.y);
@@ -78,11 +87,7 @@ TEST_F(SkinButtonsTest, HoverFollowsTheMouseAndTheScanStopsAtANewlyHoveredButton
   EXPECT_EQ(RedrawnSet(), "0100");
   // The hover look is not the normal one.
   auto hovered = ReadWindow();
-  const POINT c = Centre(2);
-  int changed = 0;
-  for (int y = c.y - 5; y <= c.y + 5; ++y)
-    for (int x = c.x - 8; x <= c.x + 8; ++x) changed += hovered->At(x, y) != normal->At(x, y);
-  EXPECT_GT(changed, 40);
+  EXPECT_GT(DifferencesAround(2, *hovered, *normal), 40);
   // Its hover image was decoded for this first hover, and only for this button.
   const Gdiplus::GpImage* hoverImage = Skin().Button(2).hoverImage.ImageHandle();
   EXPECT_NE(hoverImage, nullptr);
@@ -110,11 +115,7 @@ TEST_F(SkinButtonsTest, HoverFollowsTheMouseAndTheScanStopsAtANewlyHoveredButton
   // Hovering again shows the same look from the image decoded the first time.
   Move(Centre(2).x, Centre(2).y);
   EXPECT_EQ(Skin().Button(2).hoverImage.ImageHandle(), hoverImage);
-  auto again = ReadWindow();
-  int different = 0;
-  for (int y = c.y - 5; y <= c.y + 5; ++y)
-    for (int x = c.x - 8; x <= c.x + 8; ++x) different += again->At(x, y) != hovered->At(x, y);
-  EXPECT_EQ(different, 0);
+  EXPECT_EQ(DifferencesAround(2, *ReadWindow(), *hovered), 0);
 }
 
 TEST_F(SkinButtonsTest, EdgesBelongToTheButtonAndTheSharedColumnToButtonOneFirst) {
@@ -150,12 +151,7 @@ TEST_F(SkinButtonsTest, PressedButtonIgnoresMovesAndReleasedOffItRunsNothing) {
   EXPECT_EQ(RedrawnSet(), "0010");
   // The pressed look, decoded for this first press, is not the normal one.
   EXPECT_NE(Skin().Button(3).pressedImage.ImageHandle(), nullptr);
-  auto pressed = ReadWindow();
-  const POINT c = Centre(3);
-  int changed = 0;
-  for (int y = c.y - 5; y <= c.y + 5; ++y)
-    for (int x = c.x - 8; x <= c.x + 8; ++x) changed += pressed->At(x, y) != normal->At(x, y);
-  EXPECT_GT(changed, 40);
+  EXPECT_GT(DifferencesAround(3, *ReadWindow(), *normal), 40);
 
   Mark();
   Move(Centre(4).x, Centre(4).y);
