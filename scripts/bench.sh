@@ -5,4 +5,4 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 prepare_headless_session
-wine "$BUILD_DIR/bench/chengyuan_bench.exe" "$@" </dev/null
+as_wine_user wine "$BUILD_DIR/bench/chengyuan_bench.exe" "$@" </dev/null

@@ -16,6 +16,22 @@ build_all() {
   cmake --build "$BUILD_DIR"
 }
 
+# Wine runs as an ordinary user, as a player runs the program. As root, Wine lets the program
+# write into read-only files and replace them (the file rules of Windows do not hold), so when a
+# script is started as root, every Wine process runs as the project's own unprivileged user,
+# which the set-up creates. Started by an ordinary user, Wine runs as that user.
+WINE_USER=chengyuan-wine
+
+# Runs a command as the user Wine runs as.
+as_wine_user() {
+  if [ "$(id -u)" != 0 ]; then
+    "$@"
+    return
+  fi
+  setpriv --reuid="$WINE_USER" --regid="$WINE_USER" --init-groups \
+    env HOME="$(getent passwd "$WINE_USER" | cut -d: -f6)" USER="$WINE_USER" LOGNAME="$WINE_USER" "$@"
+}
+
 # The environment every Wine process of the project runs in: the project's own prefix under the
 # build folder, and the zh_CN.UTF-8 locale, from which Wine takes code page 936 as its ANSI code
 # page.
@@ -28,32 +44,70 @@ wine_env() {
   export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 }
 
-# Creates the Wine prefix once: font replacements for the Chinese faces the program asks for,
-# and no debugger on a crash, so that a crashing process ends at once with its exit code.
+# As root: lets the Wine user reach the build folder, which stays root's. A folder above it that
+# the user may not pass through (a clone under /root, say) gets an access entry for that user
+# alone, for passing through only.
+open_build_tree_to_wine_user() {
+  [ "$(id -u)" = 0 ] || return 0
+  local dir
+  for dir in "$BUILD_DIR" "$REPO_ROOT"; do
+    while [ "$dir" != / ]; do
+      as_wine_user test -x "$dir" || setfacl -m "u:$WINE_USER:x" "$dir"
+      dir=$(dirname "$dir")
+    done
+  done
+  if ! as_wine_user test -r "$BUILD_DIR/build.ninja"; then
+    log "the user $WINE_USER cannot read the build folder $BUILD_DIR"
+    return 1
+  fi
+}
+
+# Creates the Wine prefix once, owned by the Wine user: font replacements for the Chinese faces the
+# program asks for, no window manager expected on the display, and no debugger on a crash, so that
+# a crashing process ends at once with its exit code.
+#
+# "宋体" (which the default GUI font "MS Shell Dlg" resolves to under a Chinese locale) is drawn
+# at 12 pixels, where a Chinese Windows draws SimSun from hand-made bitmaps; the outline face
+# WenQuanYi Zen Hei loses strokes at that size, its Sharp variant carries bitmap strikes. "微软雅黑"
+# is a smoothed outline face at 19 pixels, as on Windows. Without a window manager, Wine's X11
+# driver waits two seconds for one each time a managed window (a message box) goes away;
+# unmanaged windows go at once, as on Windows.
 ensure_wine_prefix() {
-  local stamp=$WINEPREFIX/.chengyuan-v1
+  open_build_tree_to_wine_user
+  # A prefix made by another user (root, before Wine ran as a user of its own) is made again:
+  # Wine refuses a prefix its user does not own.
+  if [ -d "$WINEPREFIX" ] && [ "$(stat -c %u "$WINEPREFIX")" != "$(as_wine_user id -u)" ]; then
+    log "removing the Wine prefix $WINEPREFIX of another user"
+    rm -rf "$WINEPREFIX"
+  fi
+  local stamp=$WINEPREFIX/.chengyuan-v2
   [ -f "$stamp" ] && return
   log "creating the Wine prefix in $WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
+  [ "$(id -u)" = 0 ] && chown "$WINE_USER:" "$WINEPREFIX"
+  as_wine_user wineboot -i >/dev/null 2>&1
   local reg; reg=$(mktemp --suffix=.reg)
+  chmod a+r "$reg"
   { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } > "$reg" <<'REG'
 Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-"宋体"="WenQuanYi Zen Hei"
-"SimSun"="WenQuanYi Zen Hei"
+"宋体"="WenQuanYi Zen Hei Sharp"
+"SimSun"="WenQuanYi Zen Hei Sharp"
 "微软雅黑"="WenQuanYi Zen Hei"
 "Microsoft YaHei"="WenQuanYi Zen Hei"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
 "Debugger"="false"
 "Auto"="1"
 REG
-  wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
+  as_wine_user wine regedit /S "$(as_wine_user winepath -w "$reg")" >/dev/null 2>&1
   rm -f "$reg"
-  wineserver -w
-  touch "$stamp"
+  as_wine_user wineserver -w
+  as_wine_user touch "$stamp"
 }
 
 # Starts Xvfb on a free display (Xvfb picks it itself), makes sure the prefix exists and keeps a
@@ -65,10 +119,10 @@ start_display_and_wine() {
   local n; read -r n < "$fifo"; rm -f "$fifo"
   export DISPLAY=:$n
   ensure_wine_prefix
-  wineserver -p
+  as_wine_user wineserver -p
   # Start the prefix's background services now, with their output going nowhere: started by a
   # test instead, they would inherit its output pipe and keep CTest waiting for it to close.
-  wine wineboot </dev/null >/dev/null 2>&1
+  as_wine_user wine wineboot </dev/null >/dev/null 2>&1
   hold_desktop
 }
 
@@ -79,7 +133,7 @@ start_display_and_wine() {
 # tests/support/desktop_keeper.cpp); wineserver -k ends it with the session.
 hold_desktop() {
   local fifo; fifo=$(mktemp -u); mkfifo "$fifo"
-  wine "$BUILD_DIR/tests/desktop_keeper.exe" </dev/null >"$fifo" 2>/dev/null &
+  as_wine_user wine "$BUILD_DIR/tests/desktop_keeper.exe" </dev/null >"$fifo" 2>/dev/null &
   local answer=""
   read -r -t 120 answer < "$fifo" || true
   rm -f "$fifo"
@@ -90,7 +144,7 @@ hold_desktop() {
 }
 
 stop_display_and_wine() {
-  wineserver -k 2>/dev/null || true
+  as_wine_user wineserver -k 2>/dev/null || true
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
   return 0
 }

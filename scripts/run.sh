@@ -20,21 +20,22 @@ fi
 # The game's configuration folder of the prefix's user, as the program resolves it.
 # (Through a file: a pipe would stay open as long as the console helper that Wine starts.)
 answer=$(mktemp)
-wine cmd /c 'echo %LOCALAPPDATA%' </dev/null >"$answer" 2>/dev/null
+as_wine_user wine cmd /c 'echo %LOCALAPPDATA%' </dev/null >"$answer" 2>/dev/null
 local_appdata=$(tr -d '\r\n' < "$answer")
 rm -f "$answer"
-config=$(winepath -u "$local_appdata")/TslGame/Saved/Config/WindowsNoEditor
-mkdir -p "$config"
+config=$(as_wine_user winepath -u "$local_appdata")/TslGame/Saved/Config/WindowsNoEditor
+# Made by the user the program runs as, which must be able to write them.
+as_wine_user mkdir -p "$config"
 for f in Engine.ini GameUserSettings.ini Scalability.ini; do
-  [ -f "$config/$f" ] || cp "$REPO_ROOT/scripts/sample-config/$f" "$config/$f"
+  [ -f "$config/$f" ] || as_wine_user cp "$REPO_ROOT/scripts/sample-config/$f" "$config/$f"
 done
 log "game configuration folder: $config"
 
 exe=$BUILD_DIR/app/chengyuan.exe
 if [ "$own_display" = 0 ]; then
-  exec wine "$exe"
+  exec as_wine_user wine "$exe"
 fi
-wine "$exe" </dev/null >/dev/null 2>&1 &
+as_wine_user wine "$exe" </dev/null >/dev/null 2>&1 &
 sleep "${SCREENSHOT_DELAY:-4}"
 # The window is centred on the 1280 x 1024 display: (1280 - 500) / 2, (1024 - 200) / 2.
 import -window root -crop 500x200+390+412 +repage "$BUILD_DIR/screenshot.png"

@@ -7,7 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 APT_PACKAGES=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
   cmake ninja-build dpkg-dev googletest
-  wine wine64 xvfb xauth x11-utils locales fonts-wqy-zenhei imagemagick zbar-tools
+  wine wine64 xvfb xauth x11-utils locales fonts-wqy-zenhei imagemagick zbar-tools acl
   python3-pil python3-qrcode python3-numpy
 )
 
@@ -84,7 +84,17 @@ build_dependencies() {
   touch "$stamp"
 }
 
+# The unprivileged user that Wine runs as when the scripts are started as root (common.sh).
+ensure_wine_user() {
+  [ "$(id -u)" = 0 ] || return 0
+  id -u "$WINE_USER" >/dev/null 2>&1 && return
+  log "creating the user $WINE_USER that runs Wine"
+  useradd --system --create-home --home-dir "/var/lib/$WINE_USER" --shell /usr/sbin/nologin \
+    "$WINE_USER"
+}
+
 install_packages
 generate_locale
+ensure_wine_user
 build_dependencies
 log "ready (dependencies in $MINGW_DEPS_PREFIX)"

@@ -11,6 +11,21 @@ using testing_support::ReadFileBytes;
 using testing_support::TempDir;
 using testing_support::WriteFileBytes;
 
+// The bench runs Wine as an ordinary user, as a player runs the program. Only then does the
+// read-only attribute stop writes and replacements as on Windows: as root, Wine lets both through
+// and every test of a read-only game file would pass for the wrong reason.
+TEST(Bench, ReadOnlyFilesRefuseWritesAsForAPlayer) {
+  TempDir dir;
+  const std::string file = dir.path() + "readonly.ini", other = dir.path() + "other.ini";
+  WriteFileBytes(file, "[s]\r\nk=1\r\n");
+  WriteFileBytes(other, "x");
+  ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_FALSE(WritePrivateProfileStringA("s", "k", "2", file.c_str()));
+  EXPECT_FALSE(CopyFileA(other.c_str(), file.c_str(), FALSE));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(ReadFileBytes(file), "[s]\r\nk=1\r\n");
+}
+
 TEST(ConfigFolder, IsTheRoamingFolderWithTheUnresolvedGameSubPath) {
   char roaming[MAX_PATH] = {};
   ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, roaming, CSIDL_APPDATA, FALSE));
