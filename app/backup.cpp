@@ -17,8 +17,13 @@ bool HasWildcard(const std::string& path) {
   return path.find_first_of("*?", start) != std::string::npos;
 }
 
-bool EntryExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+// CopyFileA gives the copy of a read-only file the read-only attribute, which DeleteFileA
+// refuses: the program's own copies are made writable before the folder goes.
+bool RemoveBackupFolder(const std::string& folder) {
+  const std::string backup = folder + kBackupFolder;
+  if (!IsLinkedFolder(backup))
+    for (const char* name : kConfigFiles) ClearReadOnly(BackupPath(folder, name));
+  return RemoveFolderTree(backup);
 }
 
 }  // namespace
@@ -31,13 +36,23 @@ bool BackupExists(const std::string& folder) {
   return static_cast<bool>(runtime::UniqueFind(FindFirstFileA(path.c_str(), &entry)));
 }
 
-void BackupStep(const std::string& folder) {
-  if (BackupExists(folder)) return;
-  CreateFolder(folder + kBackupFolder);
+bool BackupStep(const std::string& folder) {
+  const bool first = !BackupExists(folder);
+  if (first) CreateFolder(folder + kBackupFolder);
   bool failed = false;
-  for (const char* name : kConfigFiles)
-    if (!CopyFileOverwrite(folder + name, BackupPath(folder, name))) failed = true;
+  for (const char* name : kConfigFiles) {
+    const std::string original = folder + name, saved = BackupPath(folder, name);
+    if (EntryExists(saved)) continue;
+    // A file that is not there has nothing to lose; only the first backup reports it.
+    if (!first && !EntryExists(original)) continue;
+    if (!CopyToNewFile(original, saved)) failed = true;
+  }
   if (failed) runtime::InfoMessage(kBackupFailedMessage);
+  return failed;
+}
+
+bool OriginalIsSaved(const std::string& folder, const char* name) {
+  return !EntryExists(folder + name) || EntryExists(BackupPath(folder, name));
 }
 
 WindowUpdate RestoreAction(const std::string& folder) {
@@ -47,15 +62,14 @@ WindowUpdate RestoreAction(const std::string& folder) {
   // The saved copies are only copied over the game's files here; they go with the folder, so
   // that the folder keeps every copy until all of them are back in place.
   for (const char* name : kConfigFiles) {
-    const std::string saved = BackupPath(folder, name);
-    if (!CopyFileOverwrite(saved, folder + name)) {
-      failed = true;
-      if (EntryExists(saved)) copyLeftBehind = true;
-    }
+    const std::string saved = BackupPath(folder, name), original = folder + name;
+    if (CopyFileOverwrite(saved, original) || SameFileContents(saved, original)) continue;
+    failed = true;
+    if (EntryExists(saved)) copyLeftBehind = true;
   }
   if (failed) runtime::InfoMessage(kRestoreFailedMessage);
   // A copy that could not be put back keeps the whole folder for a retry; a missing copy does not.
-  if (!copyLeftBehind && !RemoveFolderTree(folder + kBackupFolder)) {
+  if (!copyLeftBehind && !RemoveBackupFolder(folder)) {
     runtime::InfoMessage(kDeleteBackupFailedMessage);
     OpenFolderInShell(folder);
   }

@@ -18,14 +18,23 @@ inline constexpr char kRestoreDoneCaption[] =
 // that name counts too.
 bool BackupExists(const std::string& folder);
 
-// Run before every optimization: when no backup exists, creates the backup folder and copies the
-// three files into it; one message when any copy failed.
-void BackupStep(const std::string& folder);
+// Run before every optimization. When no backup exists, creates the backup folder and copies the
+// three files into it. When one exists, completes it: a file of the configuration folder whose
+// copy is missing is copied in now, and a copy that exists is never replaced, so the backup
+// keeps the files as they were before anything was written to them. One message when a copy
+// failed (at the first backup, a missing file counts too); the result says whether it was shown.
+bool BackupStep(const std::string& folder);
+
+// False for a file of the configuration folder that exists without a copy in the backup folder:
+// writing it would lose the player's own settings.
+bool OriginalIsSaved(const std::string& folder, const char* name);
 
 // Copies the saved files back over the game's files, then removes the backup folder with the
-// copies. When a saved copy could not be put back, the folder stays with all its copies, those
-// already put back included, so that a later optimize makes no new backup over them and a retry
-// brings every file back. A copy missing from the folder counts as a failure but keeps nothing.
+// copies. A file that already holds the bytes of its copy (one the optimize could not change)
+// counts as put back. When a saved copy could not be put back, the folder stays with all its
+// copies, those already put back included, so that a later optimize makes no new backup over them
+// and a retry brings every file back. A copy missing from the folder counts as a failure but
+// keeps nothing. A backup folder that is a link is removed as a link: what it points to stays.
 WindowUpdate RestoreAction(const std::string& folder);
 
 // Opens the folder in the shell ("open", no parameters, empty default directory); the result is

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <utility>
+
 #include "app/file_ops.h"
 
 namespace app {
@@ -12,9 +14,13 @@ bool EndsWithBackslash(const std::string& text) {
   return !wide.empty() && wide.back() == L'\\';
 }
 
+std::string WithTrailingBackslash(std::string folder) {
+  if (!folder.empty() && !EndsWithBackslash(folder)) folder += '\\';
+  return folder;
+}
+
 std::string JoinConfigFolder(std::string roaming) {
-  if (!roaming.empty() && !EndsWithBackslash(roaming)) roaming += '\\';
-  return roaming + kConfigSubPath;
+  return WithTrailingBackslash(std::move(roaming)) + kConfigSubPath;
 }
 
 std::string ResolveConfigFolder() {

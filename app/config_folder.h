@@ -26,9 +26,14 @@ inline std::string BackupPath(const std::string& folder, const char* name) {
 // kConfigSubPath when the special folder is not available.
 std::string ResolveConfigFolder();
 
-// The configuration folder below the given roaming folder: a backslash appended unless the text
-// is empty or already ends in one (a drive root such as D:\), then kConfigSubPath.
+// The configuration folder below the given roaming folder: WithTrailingBackslash, then
+// kConfigSubPath.
 std::string JoinConfigFolder(std::string roaming);
+
+// The text with a backslash appended unless it is empty or already ends in one (a drive root such
+// as D:\). A folder typed or pasted into the path box gets it before any name is appended, so
+// that a path copied from Explorer's address bar names the folder itself.
+std::string WithTrailingBackslash(std::string folder);
 
 // True when the last character of the code page 936 text is a backslash. A double-byte
 // character whose second byte is 0x5C does not count.

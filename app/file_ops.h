@@ -12,10 +12,25 @@ bool CreateFolder(const std::string& path);
 // as it was, when the destination is in use or read-only.
 bool CopyFileOverwrite(const std::string& from, const std::string& to);
 
+// CopyFileA that fails when the destination exists, which it leaves as it was.
+bool CopyToNewFile(const std::string& from, const std::string& to);
+
+// True when a file, folder or link of that name exists.
+bool EntryExists(const std::string& path);
+
+// True when both files can be read and hold the same bytes.
+bool SameFileContents(const std::string& first, const std::string& second);
+
+// Clears the read-only attribute of a file, which DeleteFileA would otherwise refuse.
+void ClearReadOnly(const std::string& path);
+
+// True for a folder that is a link to another one (a junction or symbolic link: a reparse point).
+bool IsLinkedFolder(const std::string& path);
+
 // Removes a folder with everything in it. Leading blanks are skipped; an empty path and a drive
 // root fail at once. Entries whose names begin with "." are left alone, and so are the contents
-// of linked folders (reparse points), whose link alone is removed. Failures on the way are
-// ignored; the result is that of removing the folder itself.
+// of linked folders (reparse points), whose link alone is removed, the folder named included.
+// Failures on the way are ignored; the result is that of removing the folder itself.
 bool RemoveFolderTree(const std::string& path);
 
 // True for "X:" followed by nothing but path separators: a drive root, never removed.

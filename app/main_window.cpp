@@ -13,12 +13,15 @@
 namespace app {
 namespace {
 
-std::string ConfigFolderFromPathBox(const runtime::Form& form) { return form.Text(ids::编辑框1); }
+// The folder as the actions use it; the box itself keeps what the user left in it.
+std::string ConfigFolderFromPathBox(const runtime::Form& form) {
+  return WithTrailingBackslash(form.Text(ids::编辑框1));
+}
 
 void ShowUpdate(runtime::Form& form, const WindowUpdate& update) {
   form.SetDisabled(ids::按钮3, !update.restoreEnabled);
-  form.SetText(ids::透明标签2, update.label2Caption);
-  form.SetText(ids::透明标签1, update.label1Caption);
+  if (update.label2Caption) form.SetText(ids::透明标签2, *update.label2Caption);
+  if (update.label1Caption) form.SetText(ids::透明标签1, *update.label1Caption);
 }
 
 }  // namespace
@@ -38,7 +41,7 @@ void StartUpHandler(runtime::Form& form) {
       .secondClickAction = OpenNetDiskLink,
   });
   form.SetText(ids::编辑框1, ResolveConfigFolder());
-  form.SetDisabled(ids::按钮3, !BackupExists(form.Text(ids::编辑框1)));
+  form.SetDisabled(ids::按钮3, !BackupExists(ConfigFolderFromPathBox(form)));
 }
 
 void OpenFolderAction(runtime::Form& form) { OpenFolderInShell(ConfigFolderFromPathBox(form)); }

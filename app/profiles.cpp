@@ -2,9 +2,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 #include "app/backup.h"
 #include "app/file_ops.h"
 #include "app/texts.h"
+#include "runtime/commands.h"
 
 namespace app {
 
@@ -15,9 +20,20 @@ bool WriteProfileItem(const std::string& folder, const ProfileItem& item) {
 }
 
 WindowUpdate OptimizeAction(const std::string& folder, const Profile& profile) {
-  BackupStep(folder);
-  for (const ProfileItem& item : profile) WriteProfileItem(folder, item);
-  return {true, kOptimizeDoneCaption, texts::kPathLabel};
+  const bool backupReported = BackupStep(folder);
+  // Decided before the first write: a write creates a missing file, which then has no copy.
+  std::vector<std::string_view> unsaved;
+  for (const char* name : kConfigFiles)
+    if (!OriginalIsSaved(folder, name)) unsaved.push_back(name);
+  bool allWritten = true;
+  for (const ProfileItem& item : profile) {
+    if (std::ranges::find(unsaved, item.file) != unsaved.end() || !WriteProfileItem(folder, item))
+      allWritten = false;
+  }
+  const bool restoreEnabled = BackupExists(folder);
+  if (allWritten) return {restoreEnabled, kOptimizeDoneCaption, texts::kPathLabel};
+  if (!backupReported) runtime::InfoMessage(kWriteFailedMessage);
+  return {restoreEnabled, std::nullopt, std::nullopt};
 }
 
 }  // namespace app

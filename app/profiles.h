@@ -56,13 +56,17 @@ inline constexpr Profile kNormalProfile{{
 
 inline constexpr char kOptimizeDoneCaption[] =
     "优化完毕，求关注收藏硬币评论。↗\r\n（如果更新后出现不兼容随时可以还原）";
+inline constexpr char kWriteFailedMessage[] =
+    "写入配置文件失败，请关闭游戏并取消配置文件的只读属性后重试。";
 
 // WritePrivateProfileStringA of one item into folder + item.file. A path without a folder part
 // is not written: the profile functions would put it into the Windows directory.
 bool WriteProfileItem(const std::string& folder, const ProfileItem& item);
 
-// Backup step, then every item of the profile in order (failures are not looked at), then the
-// completion texts with the restore button enabled.
+// Backup step, then every item of the profile in order, except the items of a file that has no
+// saved copy. When an item was not written, one message (none when the backup step showed its
+// own) and the labels keep what they show; the completion texts only when all were written. The
+// restore button is enabled when a backup folder is there.
 WindowUpdate OptimizeAction(const std::string& folder, const Profile& profile);
 
 }  // namespace app

@@ -72,6 +72,11 @@ struct CloseFindHandle {
   void operator()(HANDLE find) const { ::FindClose(find); }
 };
 
+struct CloseFileHandle {
+  static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
+  void operator()(HANDLE file) const { ::CloseHandle(file); }
+};
+
 using DeleteGdiObject = DeleteGdiObjectWith<SystemCalls>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
@@ -81,6 +86,8 @@ using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
 using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
 // A search handle of FindFirstFileA; INVALID_HANDLE_VALUE is "none".
 using UniqueFind = UniqueHandle<HANDLE, CloseFindHandle>;
+// A file handle of CreateFileA; INVALID_HANDLE_VALUE is "none".
+using UniqueFile = UniqueHandle<HANDLE, CloseFileHandle>;
 
 // A device context from GetDC, released with ReleaseDC on the same window.
 template <typename Calls>

@@ -43,6 +43,8 @@ inline Ini ReadIni(const std::string& path) {
 inline const std::string kBackupFailed = "备份失败，请以管理员身份运行本程序。";
 inline const std::string kRestoreFailed = "还原失败，请以管理员身份运行本程序。";
 inline const std::string kDeleteFailed = "删除备份文件失败，请手动删除。";
+inline const std::string kWriteFailed =
+    "写入配置文件失败，请关闭游戏并取消配置文件的只读属性后重试。";
 
 // The game's files as they are before any optimization, with CRLF and blank lines.
 inline const char kEngine[] =

@@ -6,8 +6,6 @@
 #include "tests/app/app_test_util.h"
 #include "tests/support/seam_recorder.h"
 
-using apptest::ReadIni;
-using testing_support::IsDirectory;
 using testing_support::PathExists;
 using testing_support::ReadFileBytes;
 using testing_support::SeamRecorder;
@@ -42,6 +40,15 @@ void ExpectPartialRestore(SeamRecorder& recorder, const std::string& folder) {
   EXPECT_FALSE(PathExists(folder + kBackup));
   EXPECT_EQ(ReadFileBytes(folder + "Engine.ini"), apptest::kEngine);
   EXPECT_EQ(ReadFileBytes(folder + "Scalability.ini"), apptest::kScalability);
+}
+
+void ExpectEverythingRestoredSilently(const std::string& folder) {
+  SeamRecorder recorder;
+  ExpectRestoreUpdate(app::RestoreAction(folder));
+  EXPECT_TRUE(recorder.messages().empty());
+  EXPECT_TRUE(recorder.shellCalls().empty());
+  apptest::ExpectGameFilesUnchanged(folder);
+  EXPECT_FALSE(PathExists(folder + kBackup));
 }
 
 void ExpectShellOpenedOnce(const SeamRecorder& recorder, const std::string& folder) {
@@ -85,56 +92,39 @@ TEST(BackupRestore, NonAsciiFolderNamesRoundTrip) {
   ExpectRoundTrip(folder);
 }
 
-// A missing file makes a partial backup; it is not renewed later, and its restore loses nothing.
-TEST(BackupRestore, PartialBackupStaysPartialAndRestoresWhatItHas) {
-  SeamRecorder recorder;
-  TempDir dir;
-  OptimizeWithoutSettings(dir.path(), app::kLowSpecProfile);
-  EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kBackupFailed});
-  EXPECT_TRUE(PathExists(dir.path() + kBackup + "\\Engine.ini"));
-  EXPECT_FALSE(PathExists(dir.path() + kBackup + "\\GameUserSettings.ini"));
-
-  recorder.clear();
-  WriteFileBytes(dir.path() + "GameUserSettings.ini", apptest::kGameUserSettings);
-  app::OptimizeAction(dir.path(), app::kNormalProfile);
-  EXPECT_TRUE(recorder.messages().empty());
-  EXPECT_FALSE(PathExists(dir.path() + kBackup + "\\GameUserSettings.ini"));
-  EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\Engine.ini"), apptest::kEngine);
-
-  ExpectPartialRestore(recorder, dir.path());
-  EXPECT_NE(ReadFileBytes(dir.path() + "GameUserSettings.ini"), apptest::kGameUserSettings);
-}
-
-TEST(BackupRestore, MissingConfigFolderReportsTheBackupOnceAndStillSucceeds) {
+// Nothing can be saved or written: one message, no completion text, and no backup to restore.
+TEST(BackupRestore, MissingConfigFolderIsReportedOnceAndClaimsNothing) {
   SeamRecorder recorder;
   TempDir dir;
   const std::string folder = dir.path() + "missing\\";
   app::WindowUpdate update = app::OptimizeAction(folder, app::kLowSpecProfile);
   EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kBackupFailed});
-  EXPECT_TRUE(update.restoreEnabled);
-  EXPECT_EQ(update.label2Caption, app::kOptimizeDoneCaption);
-  EXPECT_EQ(update.label1Caption, "配置文件路径：");
+  EXPECT_FALSE(update.restoreEnabled);
+  EXPECT_FALSE(update.label2Caption);
+  EXPECT_FALSE(update.label1Caption);
   EXPECT_FALSE(PathExists(folder));
 }
 
-TEST(BackupRestore, AFileNamedLikeTheBackupFolderCountsAsABackupButCannotBeRestored) {
+TEST(BackupRestore, AFileNamedLikeTheBackupFolderCountsAsABackupButNothingIsWritten) {
   SeamRecorder recorder;
   TempDir dir;
   apptest::WriteGameFiles(dir.path());
   WriteFileBytes(dir.path() + kBackup, "not a folder");
   EXPECT_TRUE(app::BackupExists(dir.path()));
 
-  app::OptimizeAction(dir.path(), app::kLowSpecProfile);
-  EXPECT_TRUE(recorder.messages().empty());
-  EXPECT_EQ(ReadIni(dir.path() + "Engine.ini")[0].second.back(), "r.TextureStreaming=False");
+  // No copy can go into it, so no file is written.
+  EXPECT_TRUE(app::OptimizeAction(dir.path(), app::kLowSpecProfile).restoreEnabled);
+  EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kBackupFailed});
+  apptest::ExpectGameFilesUnchanged(dir.path());
 
+  recorder.clear();
   ExpectRestoreUpdate(app::RestoreAction(dir.path()));
   EXPECT_EQ(recorder.messageTexts(), (Texts{apptest::kRestoreFailed, apptest::kDeleteFailed}));
   ExpectShellOpenedOnce(recorder, dir.path());
   EXPECT_EQ(ReadFileBytes(dir.path() + kBackup), "not a folder");
 }
 
-TEST(BackupRestore, ADotFileInTheBackupFolderSurvivesAndTheFolderIsOpened) {
+TEST(BackupRestore, ADotFileInTheBackupFolderSurvivesAndTheEmptiedFolderIsCompletedLater) {
   SeamRecorder recorder;
   TempDir dir;
   apptest::WriteGameFiles(dir.path());
@@ -147,6 +137,16 @@ TEST(BackupRestore, ADotFileInTheBackupFolderSurvivesAndTheFolderIsOpened) {
   ExpectShellOpenedOnce(recorder, dir.path());
   EXPECT_TRUE(PathExists(dir.path() + kBackup + "\\.keep"));
   EXPECT_FALSE(PathExists(dir.path() + kBackup + "\\Engine.ini"));
+
+  // The emptied folder still counts as a backup: the next optimize saves the files into it
+  // before it writes them, and the restore after it gives them back.
+  recorder.clear();
+  app::OptimizeAction(dir.path(), app::kNormalProfile);
+  EXPECT_TRUE(recorder.messages().empty());
+  EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\GameUserSettings.ini"),
+            apptest::kGameUserSettings);
+  ASSERT_TRUE(DeleteFileA((dir.path() + kBackup + "\\.keep").c_str()));
+  ExpectEverythingRestoredSilently(dir.path());
 }
 
 TEST(BackupRestore, BackupFolderDeletedByHandIsRecreatedAndRemovedAgain) {
@@ -190,15 +190,6 @@ void OptimizeThenRestoreWhileTheGameHoldsItsSettings(const std::string& folder,
   EXPECT_EQ(ReadFileBytes(folder + kBackup + "\\Engine.ini"), apptest::kEngine);
   EXPECT_EQ(ReadFileBytes(folder + kBackup + "\\GameUserSettings.ini"), apptest::kGameUserSettings);
   EXPECT_EQ(ReadFileBytes(folder + kBackup + "\\Scalability.ini"), apptest::kScalability);
-}
-
-void ExpectEverythingRestoredSilently(const std::string& folder) {
-  SeamRecorder recorder;
-  ExpectRestoreUpdate(app::RestoreAction(folder));
-  EXPECT_TRUE(recorder.messages().empty());
-  EXPECT_TRUE(recorder.shellCalls().empty());
-  apptest::ExpectGameFilesUnchanged(folder);
-  EXPECT_FALSE(PathExists(folder + kBackup));
 }
 
 }  // namespace
@@ -246,21 +237,6 @@ TEST(BackupRestore, CopyMissingSinceTheBackupFailsTheRestoreButKeepsNothing) {
   EXPECT_EQ(ReadFileBytes(dir.path() + "GameUserSettings.ini"), settings);
 }
 
-TEST(BackupRestore, FolderWithoutTrailingBackslashGluesNamesToItsLastFolder) {
-  SeamRecorder recorder;
-  TempDir dir;
-  const std::string inner = dir.path() + "cfg\\";
-  ASSERT_TRUE(CreateDirectoryA(inner.c_str(), nullptr));
-  apptest::WriteGameFiles(inner);
-
-  app::OptimizeAction(dir.path() + "cfg", app::kLowSpecProfile);
-  EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kBackupFailed});
-  EXPECT_TRUE(IsDirectory(dir.path() + "cfg" + kBackup));
-  EXPECT_EQ(ReadIni(dir.path() + "cfgEngine.ini"),
-            (apptest::Ini{{"Core.System", {"r.TextureStreaming=False"}}}));
-  apptest::ExpectGameFilesUnchanged(inner);
-}
-
 TEST(BackupRestore, BackupTestTakesTheNameLiterally) {
   TempDir dir;
   ASSERT_TRUE(CreateDirectoryA((dir.path() + "old" + kBackup).c_str(), nullptr));
@@ -269,4 +245,60 @@ TEST(BackupRestore, BackupTestTakesTheNameLiterally) {
   EXPECT_FALSE(app::BackupExists(dir.path() + "ol?"));
   EXPECT_TRUE(app::BackupExists(dir.path() + "old"));
   EXPECT_TRUE(app::BackupExists("\\\\?\\" + dir.path() + "old"));
+}
+
+// The game holds GameUserSettings.ini open at the first optimize: its copy fails, and it is not
+// written. Once the game is closed, the next optimize saves it before writing it, and the
+// restore gives back all three originals.
+TEST(BackupRestore, AFileHeldByTheGameAtTheFirstOptimizeIsSavedByTheNext) {
+  for (const app::Profile* profile : {&app::kLowSpecProfile, &app::kNormalProfile}) {
+    SCOPED_TRACE(profile == &app::kLowSpecProfile ? "low-end profile" : "normal profile");
+    SeamRecorder recorder;
+    TempDir dir;
+    apptest::WriteGameFiles(dir.path());
+    apptest::FileLock lock(dir.path() + "GameUserSettings.ini");
+    ASSERT_TRUE(lock.held());
+    app::WindowUpdate update = app::OptimizeAction(dir.path(), *profile);
+    lock.Release();
+    EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kBackupFailed});
+    EXPECT_TRUE(update.restoreEnabled);
+    EXPECT_FALSE(update.label2Caption);
+    EXPECT_NE(ReadFileBytes(dir.path() + "Engine.ini"), apptest::kEngine);
+    EXPECT_EQ(ReadFileBytes(dir.path() + "GameUserSettings.ini"), apptest::kGameUserSettings);
+    EXPECT_FALSE(PathExists(dir.path() + kBackup + "\\GameUserSettings.ini"));
+
+    recorder.clear();
+    update = app::OptimizeAction(dir.path(), *profile);
+    EXPECT_TRUE(recorder.messages().empty());
+    EXPECT_EQ(update.label2Caption, app::kOptimizeDoneCaption);
+    EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\GameUserSettings.ini"),
+              apptest::kGameUserSettings);
+    EXPECT_NE(ReadFileBytes(dir.path() + "GameUserSettings.ini"), apptest::kGameUserSettings);
+    ExpectEverythingRestoredSilently(dir.path());
+  }
+}
+
+// Players mark GameUserSettings.ini read-only so that the game cannot reset it. Its items fail,
+// and the window says so instead of claiming success; the restore finds the file as it was
+// saved, brings the other two back without a message and removes the folder with the copy,
+// which is read-only like its original.
+TEST(BackupRestore, ReadOnlySettingsAreReportedAndRestoredWithTheirReadOnlyCopy) {
+  SeamRecorder recorder;
+  TempDir dir;
+  apptest::WriteGameFiles(dir.path());
+  const std::string settings = dir.path() + "GameUserSettings.ini";
+  ASSERT_TRUE(SetFileAttributesA(settings.c_str(), FILE_ATTRIBUTE_READONLY));
+
+  const app::WindowUpdate update = app::OptimizeAction(dir.path(), app::kLowSpecProfile);
+  EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kWriteFailed});
+  EXPECT_TRUE(update.restoreEnabled);
+  EXPECT_FALSE(update.label2Caption);
+  EXPECT_FALSE(update.label1Caption);
+  EXPECT_EQ(ReadFileBytes(settings), apptest::kGameUserSettings);
+  EXPECT_NE(ReadFileBytes(dir.path() + "Scalability.ini"), apptest::kScalability);
+  const std::string copy = dir.path() + kBackup + "\\GameUserSettings.ini";
+  EXPECT_TRUE(GetFileAttributesA(copy.c_str()) & FILE_ATTRIBUTE_READONLY);
+
+  ExpectEverythingRestoredSilently(dir.path());
+  EXPECT_TRUE(GetFileAttributesA(settings.c_str()) & FILE_ATTRIBUTE_READONLY);
 }

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include "app/backup.h"
 #include "app/config_folder.h"
+#include "app/profiles.h"
 #include "tests/app/app_test_util.h"
+#include "tests/support/seam_recorder.h"
 
 using testing_support::PathExists;
 using testing_support::ReadFileBytes;
@@ -138,6 +141,31 @@ TEST(RemoveFolderTree, RemovesALinkedFolderWithoutTouchingItsTarget) {
 
   // Windows removes the link itself with RemoveDirectoryA; Wine cannot, and the folder stays.
   app::RemoveFolderTree(tree);
+  EXPECT_EQ(ReadFileBytes(target.path() + "keep.ini"), "k");
+}
+
+// A backup folder that is itself a link: the restore reads the copies through it and removes the
+// link alone (Windows does; Wine cannot remove a Unix link, and the restore says so), never what
+// it points to.
+TEST(RemoveFolderTree, ABackupFolderThatIsALinkKeepsWhatItPointsTo) {
+  if (UnixName("C:\\").empty()) GTEST_SKIP() << "needs Wine";
+  testing_support::SeamRecorder recorder;
+  TempDir target, dir;
+  apptest::WriteGameFiles(target.path());
+  WriteFileBytes(target.path() + "keep.ini", "k");
+  apptest::WriteGameFiles(dir.path());
+  // The command line is code page 936; Wine hands it to the Unix command in UTF-8.
+  std::string unixFolder = UnixName(dir.path());
+  if (unixFolder.back() != '/') unixFolder += '/';
+  const std::string backup = dir.path() + "墨鸢一键优化备份";
+  RunUnix("/bin/ln -s \"" + UnixName(target.path()) + "\" \"" + unixFolder + "墨鸢一键优化备份\"");
+  ASSERT_TRUE(WaitForPath(backup));
+  ASSERT_TRUE(app::IsLinkedFolder(backup));
+
+  app::OptimizeAction(dir.path(), app::kLowSpecProfile);
+  app::RestoreAction(dir.path());
+  apptest::ExpectGameFilesUnchanged(dir.path());
+  apptest::ExpectGameFilesUnchanged(target.path());
   EXPECT_EQ(ReadFileBytes(target.path() + "keep.ini"), "k");
 }
 

@@ -99,6 +99,7 @@ TEST(OptimizeProfiles, CompletionTextsCarryTheArrowInCodePage936) {
   EXPECT_EQ(update.label2Caption,
             "优化完毕，求关注收藏硬币评论。↗\r\n（如果更新后出现不兼容随时可以还原）");
   // "。" is A1 A3 and U+2197 is A8 4A in code page 936; the label starts with "优" (D3 C5).
-  EXPECT_NE(update.label2Caption.find("\xA1\xA3\xA8\x4A\r\n\xA3\xA8"), std::string::npos);
-  EXPECT_EQ(update.label2Caption.substr(0, 2), "\xD3\xC5");
+  ASSERT_TRUE(update.label2Caption);
+  EXPECT_NE(update.label2Caption->find("\xA1\xA3\xA8\x4A\r\n\xA3\xA8"), std::string::npos);
+  EXPECT_EQ(update.label2Caption->substr(0, 2), "\xD3\xC5");
 }

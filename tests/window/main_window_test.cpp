@@ -152,6 +152,59 @@ TEST_F(MainWindowTest, ButtonsRunTheirActionsOnTheFolderInTheBox) {
   EXPECT_TRUE(seams.messages().empty());
 }
 
+// A path pasted from Explorer's address bar has no trailing backslash: the actions use the folder
+// it names, and the box keeps the text as pasted. A name ending in "乗" (81 5C) ends in the byte
+// of a backslash, not in a backslash.
+TEST_F(MainWindowTest, PastedPathWithoutBackslashIsTheFolderItNames) {
+  for (const std::string name : {"cfg", "游戏\x81\x5C"}) {
+    SCOPED_TRACE(name);
+    TempDir dir("粘贴");
+    const std::string folder = dir.path() + name;
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const std::string original = "[Core.System]\r\nPaths=../../\r\n";
+    for (const char* file : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"})
+      WriteFileBytes(folder + "\\" + file, original);
+    SetWindowTextA(Child(编辑框1), folder.c_str());
+
+    Click(按钮4);
+    EXPECT_EQ(form->Text(编辑框1), folder);
+    EXPECT_NE(ReadFileBytes(folder + "\\Engine.ini").find("r.TextureStreaming=False"),
+              std::string::npos);
+    EXPECT_EQ(ReadFileBytes(folder + "\\墨鸢一键优化备份\\Scalability.ini"), original);
+    EXPECT_FALSE(testing_support::PathExists(folder + "Engine.ini"));
+    EXPECT_FALSE(testing_support::PathExists(folder + "墨鸢一键优化备份"));
+    EXPECT_TRUE(IsWindowEnabled(Child(按钮3)));
+
+    Click(按钮3);
+    EXPECT_EQ(ReadFileBytes(folder + "\\Engine.ini"), original);
+    EXPECT_FALSE(app::BackupExists(folder + "\\"));
+  }
+  EXPECT_TRUE(seams.messages().empty());
+}
+
+// Items that cannot be written leave the labels as they are and say so, once.
+TEST_F(MainWindowTest, UnwrittenItemsKeepTheLabelsAndSaySo) {
+  TempDir dir("只读");
+  for (const char* file : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"})
+    WriteFileBytes(dir.path() + file, "[ScalabilityGroups]\r\nsg.ShadowQuality=3\r\n");
+  const std::string settings = dir.path() + "GameUserSettings.ini";
+  ASSERT_TRUE(SetFileAttributesA(settings.c_str(), FILE_ATTRIBUTE_READONLY));
+  SetWindowTextA(Child(编辑框1), dir.path().c_str());
+  const std::string description = form->Text(透明标签2);
+
+  Click(按钮2);
+  EXPECT_EQ(
+      seams.messageTexts(),
+      std::vector<std::string>{"写入配置文件失败，请关闭游戏并取消配置文件的只读属性后重试。"});
+  EXPECT_EQ(form->Text(透明标签2), description);
+  EXPECT_TRUE(IsWindowEnabled(Child(按钮3)));
+
+  Click(按钮3);
+  EXPECT_EQ(seams.messages().size(), 1u);
+  EXPECT_EQ(form->Text(透明标签2), "还原完毕，感谢你的使用。\r\n（如有使用问题欢迎反馈）");
+  EXPECT_FALSE(app::BackupExists(dir.path()));
+}
+
 TEST_F(MainWindowTest, EmptiedPathBoxOpensAnEmptyNameAndReportsNothing) {
   SetWindowTextA(Child(编辑框1), "");
   Click(按钮1);
