@@ -7,13 +7,24 @@ export MINGW_DEPS_PREFIX
 
 log() { printf '[%s] %s\n' "$(basename "$0")" "$*"; }
 
-# Configures (once) and builds the executable and the tests.
-build_all() {
+# Configures the build folder once.
+configure_build() {
   if [ ! -f "$BUILD_DIR/build.ninja" ]; then
     cmake -S "$REPO_ROOT" -B "$BUILD_DIR" -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
   fi
+}
+
+# Configures (once) and builds the executable and the tests.
+build_all() {
+  configure_build
   cmake --build "$BUILD_DIR"
+}
+
+# Configures (once) and builds the named targets only: build_targets chengyuan desktop_keeper.
+build_targets() {
+  configure_build
+  cmake --build "$BUILD_DIR" --target "$@"
 }
 
 # Wine runs as an ordinary user, as a player runs the program. As root, Wine lets the program

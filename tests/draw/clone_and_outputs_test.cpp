@@ -204,6 +204,8 @@ TEST(NullOutputs, GettersGivenANullOutputFailWithInvalidParameter) {
     EXPECT_FALSE(call());
     EXPECT_EQ(draw::LastStatus(), Gdiplus::InvalidParameter);
   }
+  // The refused family list leaves the caller's objects as they were.
+  EXPECT_EQ(listed[0].FamilyHandle(), nullptr);
   objects.ExpectWorking();
 }
 

@@ -120,6 +120,21 @@ TEST(WindowHook, AFailedHookForgetsThePreviousProcedureOfAnEarlierOne) {
   EXPECT_TRUE(hook.IsForwarding());
   // Nothing is forwarded to the procedure of the window hooked before.
   EXPECT_EQ(hook.CallPrevious(window.hwnd(), WM_USER + 1, 0, 0), 0);
+
+  // The same on a second window that already runs the procedure through another hook: the
+  // object refuses, instead of forwarding the second window's messages to the first one's.
+  ASSERT_TRUE(hook.Hook(window.hwnd(), Replacement));
+  hook.Unhook();
+  draw::WindowHook other;
+  g_hook = &other;
+  TestWindow second;
+  ASSERT_TRUE(other.Hook(second.hwnd(), Replacement));
+  EXPECT_FALSE(hook.Hook(second.hwnd(), Replacement));
+  EXPECT_EQ(hook.GetPreviousProcedure(), nullptr);
+  EXPECT_EQ(hook.CallPrevious(second.hwnd(), WM_USER + 1, 0, 0), 0);
+  EXPECT_EQ(CurrentProcedure(second.hwnd()), Replacement);
+  EXPECT_EQ(other.Unhook(), reinterpret_cast<LONG_PTR>(Replacement));
+  g_hook = nullptr;
   draw::ReleaseLastErrorText();
 }
 

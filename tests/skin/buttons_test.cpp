@@ -116,6 +116,13 @@ TEST_F(SkinButtonsTest, HoverFollowsTheMouseAndTheScanStopsAtANewlyHoveredButton
   Move(Centre(2).x, Centre(2).y);
   EXPECT_EQ(Skin().Button(2).hoverImage.ImageHandle(), hoverImage);
   EXPECT_EQ(DifferencesAround(2, *ReadWindow(), *hovered), 0);
+
+  // Pressed from the hover, it takes its pressed look, decoded now from its own image.
+  Press(Centre(2).x, Centre(2).y);
+  EXPECT_EQ(States(), "0200");
+  EXPECT_NE(Skin().Button(2).pressedImage.ImageHandle(), nullptr);
+  EXPECT_GT(DifferencesAround(2, *ReadWindow(), *hovered), 40);
+  Release(100, 100);
 }
 
 TEST_F(SkinButtonsTest, EdgesBelongToTheButtonAndTheSharedColumnToButtonOneFirst) {
