@@ -17,21 +17,21 @@ const std::string kEngine = "[Core.System]\r\nPaths=../../../Engine/Content\r\n"
 const std::string kSettings = "[ScalabilityGroups]\r\nsg.ResolutionQuality=100.000000\r\n";
 const std::string kScalability = "[TextureQuality@3]\r\nr.MaxAnisotropy=16\r\n";
 
-// The game's folder of the test prefix's user, as the program resolves it, with sample files and
-// no backup.
+// The game's folder of the test prefix's user, as the program resolves it, made anew with sample
+// files and no backup.
 class ProgramTest : public testing::Test {
  protected:
   void SetUp() override {
     folder = app::ResolveConfigFolder();
+    testing_support::RemoveTree(folder.substr(0, folder.size() - 1));
     for (std::size_t at = folder.find('\\', 3); at != std::string::npos;
          at = folder.find('\\', at + 1))
       CreateDirectoryA(folder.substr(0, at).c_str(), nullptr);
-    app::RemoveFolderTree(folder + "墨鸢一键优化备份");
     WriteFileBytes(folder + "Engine.ini", kEngine);
     WriteFileBytes(folder + "GameUserSettings.ini", kSettings);
     WriteFileBytes(folder + "Scalability.ini", kScalability);
   }
-  void TearDown() override { app::RemoveFolderTree(folder + "墨鸢一键优化备份"); }
+  void TearDown() override { testing_support::RemoveTree(folder + "墨鸢一键优化备份"); }
 
   std::string folder;
 };

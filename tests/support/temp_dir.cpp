@@ -7,7 +7,6 @@
 #include <stdexcept>
 
 namespace testing_support {
-namespace {
 
 void RemoveTree(const std::string& folder) {
   WIN32_FIND_DATAA data;
@@ -18,7 +17,10 @@ void RemoveTree(const std::string& folder) {
       if (name == "." || name == "..") continue;
       std::string child = folder + "\\" + name;
       SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      // A linked folder goes as a link; what it points to is not this folder's.
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        RemoveDirectoryA(child.c_str());
+      else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         RemoveTree(child);
       else
         DeleteFileA(child.c_str());
@@ -27,8 +29,6 @@ void RemoveTree(const std::string& folder) {
   }
   RemoveDirectoryA(folder.c_str());
 }
-
-}  // namespace
 
 TempDir::TempDir(const std::string& prefix) {
   char base[MAX_PATH];

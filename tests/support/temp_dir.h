@@ -24,5 +24,8 @@ std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool PathExists(const std::string& path);
 bool IsDirectory(const std::string& path);
+// Removes a folder with everything in it, read-only files included; the test prefix's game folder
+// may hold what a player, or an earlier manual run, left there.
+void RemoveTree(const std::string& folder);
 
 }  // namespace testing_support

@@ -97,7 +97,7 @@ TEST_F(MainWindowTest, ComponentsHaveTheirIdsGeometryTextsAndStacking) {
 TEST_F(MainWindowTest, StartUpEnablesRestoreOnlyWithABackup) {
   const std::string folder = app::ResolveConfigFolder();
   const std::string backup = folder + "墨鸢一键优化备份";
-  RemoveDirectoryA(backup.c_str());
+  testing_support::RemoveTree(backup);
   form->RunCreated();
   EXPECT_EQ(form->Text(编辑框1), folder);
   EXPECT_FALSE(IsWindowEnabled(Child(按钮3)));
@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, StartUpEnablesRestoreOnlyWithABackup) {
   form = app::LoadMainWindow();
   form->RunCreated();
   EXPECT_TRUE(IsWindowEnabled(Child(按钮3)));
-  RemoveDirectoryA(backup.c_str());
+  testing_support::RemoveTree(backup);
   EXPECT_TRUE(seams.messages().empty());
 }
 
