@@ -62,8 +62,8 @@ WindowUpdate RestoreAction(const std::string& folder) {
   // The saved copies are only copied over the game's files here; they go with the folder, so
   // that the folder keeps every copy until all of them are back in place.
   for (const char* name : kConfigFiles) {
-    const std::string saved = BackupPath(folder, name), original = folder + name;
-    if (CopyFileOverwrite(saved, original) || SameFileContents(saved, original)) continue;
+    const std::string saved = BackupPath(folder, name), file = folder + name;
+    if (CopyFileOverwrite(saved, file) || SameFileContents(saved, file)) continue;
     failed = true;
     if (EntryExists(saved)) copyLeftBehind = true;
   }

@@ -28,8 +28,8 @@ void ClearReadOnly(const std::string& path);
 bool IsLinkedFolder(const std::string& path);
 
 // Removes a folder with everything in it. Leading blanks are skipped; an empty path and a drive
-// root fail at once. Entries whose names begin with "." are left alone, and so are the contents
-// of linked folders (reparse points), whose link alone is removed, the folder named included.
+// root fail at once. Entries whose names begin with "." are left alone. A linked folder (a
+// reparse point), the one named or one inside it, is removed as a link: what it points to stays.
 // Failures on the way are ignored; the result is that of removing the folder itself.
 bool RemoveFolderTree(const std::string& path);
 
