@@ -57,13 +57,16 @@ wine_env() {
 
 # As root: lets the Wine user reach the build folder, which stays root's. A folder above it that
 # the user may not pass through (a clone under /root, say) gets an access entry for that user
-# alone, for passing through only.
+# alone, for passing through only; on a file system without access lists, every user may pass.
 open_build_tree_to_wine_user() {
   [ "$(id -u)" = 0 ] || return 0
   local dir
   for dir in "$BUILD_DIR" "$REPO_ROOT"; do
     while [ "$dir" != / ]; do
-      as_wine_user test -x "$dir" || setfacl -m "u:$WINE_USER:x" "$dir"
+      if ! as_wine_user test -x "$dir"; then
+        log "letting $WINE_USER pass through $dir"
+        setfacl -m "u:$WINE_USER:x" "$dir" 2>/dev/null || chmod o+x "$dir"
+      fi
       dir=$(dirname "$dir")
     done
   done
