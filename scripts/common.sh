@@ -60,14 +60,18 @@ wine_env() {
 # alone, for passing through only; on a file system without access lists, every user may pass.
 open_build_tree_to_wine_user() {
   [ "$(id -u)" = 0 ] || return 0
-  local dir
-  for dir in "$BUILD_DIR" "$REPO_ROOT"; do
-    while [ "$dir" != / ]; do
+  local target dir part parts
+  for target in "$REPO_ROOT" "$BUILD_DIR"; do
+    # From the top down: a folder below one the user cannot pass looks closed too.
+    IFS=/ read -ra parts <<< "$target"
+    dir=""
+    for part in "${parts[@]}"; do
+      [ -n "$part" ] || continue
+      dir=$dir/$part
       if ! as_wine_user test -x "$dir"; then
         log "letting $WINE_USER pass through $dir"
         setfacl -m "u:$WINE_USER:x" "$dir" 2>/dev/null || chmod o+x "$dir"
       fi
-      dir=$(dirname "$dir")
     done
   done
   if ! as_wine_user test -r "$BUILD_DIR/build.ninja"; then
