@@ -33,9 +33,11 @@ build_targets() {
 # which the set-up creates. Started by an ordinary user, Wine runs as that user.
 WINE_USER=chengyuan-wine
 
+started_as_root() { [ "$(id -u)" = 0 ]; }
+
 # Runs a command as the user Wine runs as.
 as_wine_user() {
-  if [ "$(id -u)" != 0 ]; then
+  if ! started_as_root; then
     "$@"
     return
   fi
@@ -59,7 +61,7 @@ wine_env() {
 # the user may not pass through (a clone under /root, say) gets an access entry for that user
 # alone, for passing through only; on a file system without access lists, every user may pass.
 open_build_tree_to_wine_user() {
-  [ "$(id -u)" = 0 ] || return 0
+  started_as_root || return 0
   local target dir part parts
   for target in "$REPO_ROOT" "$BUILD_DIR"; do
     # From the top down: a folder below one the user cannot pass looks closed too.
@@ -102,7 +104,7 @@ ensure_wine_prefix() {
   [ -f "$stamp" ] && return
   log "creating the Wine prefix in $WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  [ "$(id -u)" = 0 ] && chown "$WINE_USER:" "$WINEPREFIX"
+  if started_as_root; then chown "$WINE_USER:" "$WINEPREFIX"; fi
   as_wine_user wineboot -i >/dev/null 2>&1
   local reg; reg=$(mktemp --suffix=.reg)
   chmod a+r "$reg"

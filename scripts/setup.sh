@@ -86,7 +86,7 @@ build_dependencies() {
 
 # The unprivileged user that Wine runs as when the scripts are started as root (common.sh).
 ensure_wine_user() {
-  [ "$(id -u)" = 0 ] || return 0
+  started_as_root || return 0
   id -u "$WINE_USER" >/dev/null 2>&1 && return
   log "creating the user $WINE_USER that runs Wine"
   useradd --system --create-home --home-dir "/var/lib/$WINE_USER" --shell /usr/sbin/nologin \
