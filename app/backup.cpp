@@ -17,12 +17,34 @@ bool HasWildcard(const std::string& path) {
   return path.find_first_of("*?", start) != std::string::npos;
 }
 
+// Saves one configuration file: a whole copy, or the record that it does not exist. A path
+// without a folder part is not saved, as it is not written: it names nothing of the game's.
+bool SaveOriginal(const std::string& folder, const char* name) {
+  const std::string original = folder + name;
+  if (!HasFolderPart(original)) return false;
+  if (FileIsAbsent(original)) return CreateEmptyFile(AbsentRecordPath(folder, name));
+  return SaveWholeCopy(original, BackupPath(folder, name), UnfinishedCopyPath(folder, name));
+}
+
+// Puts one configuration file back as the backup saved it. A file with neither a copy nor a
+// record was never written, since the optimize writes no file it has not saved: it is the
+// player's own and counts as put back.
+bool RestoreOriginal(const std::string& folder, const char* name) {
+  const std::string file = folder + name, saved = BackupPath(folder, name);
+  if (EntryExists(saved)) return CopyBackOver(saved, file) || SameFileContents(saved, file);
+  if (EntryExists(AbsentRecordPath(folder, name))) return DeleteFileIfPresent(file);
+  return true;
+}
+
 // CopyFileA gives the copy of a read-only file the read-only attribute, which DeleteFileA
-// refuses: the program's own copies are made writable before the folder goes.
+// refuses: the program's own files are made writable before the folder goes.
 bool RemoveBackupFolder(const std::string& folder) {
   const std::string backup = folder + kBackupFolder;
   if (!IsLinkedFolder(backup))
-    for (const char* name : kConfigFiles) ClearReadOnly(BackupPath(folder, name));
+    for (const char* name : kConfigFiles)
+      for (const std::string& own : {BackupPath(folder, name), UnfinishedCopyPath(folder, name),
+                                     AbsentRecordPath(folder, name)})
+        ClearReadOnly(own);
   return RemoveFolderTree(backup);
 }
 
@@ -37,43 +59,37 @@ bool BackupExists(const std::string& folder) {
 }
 
 bool BackupStep(const std::string& folder) {
-  const bool first = !BackupExists(folder);
-  if (first) CreateFolder(folder + kBackupFolder);
+  if (!BackupExists(folder)) CreateFolder(folder + kBackupFolder);
   bool failed = false;
-  for (const char* name : kConfigFiles) {
-    const std::string original = folder + name, saved = BackupPath(folder, name);
-    if (EntryExists(saved)) continue;
-    // A file that is not there has nothing to lose; only the first backup reports it.
-    if (!first && !EntryExists(original)) continue;
-    if (!CopyToNewFile(original, saved)) failed = true;
-  }
+  for (const char* name : kConfigFiles)
+    if (!OriginalIsSaved(folder, name) && !SaveOriginal(folder, name)) failed = true;
   if (failed) runtime::InfoMessage(kBackupFailedMessage);
   return failed;
 }
 
 bool OriginalIsSaved(const std::string& folder, const char* name) {
-  return !EntryExists(folder + name) || EntryExists(BackupPath(folder, name));
+  return EntryExists(BackupPath(folder, name)) || EntryExists(AbsentRecordPath(folder, name));
 }
 
 WindowUpdate RestoreAction(const std::string& folder) {
-  CreateFolder(folder + kBackupFolder);
-  bool failed = false;
-  bool copyLeftBehind = false;
+  const std::string backup = folder + kBackupFolder;
+  // Without a backup folder nothing can be put back. The empty one made here goes again; one
+  // that was neither found nor made on this folder text is never removed.
+  const bool found = BackupExists(folder);
+  const bool made = !found && CreateFolder(backup);
   // The saved copies are only copied over the game's files here; they go with the folder, so
   // that the folder keeps every copy until all of them are back in place.
-  for (const char* name : kConfigFiles) {
-    const std::string saved = BackupPath(folder, name), file = folder + name;
-    if (CopyFileOverwrite(saved, file) || SameFileContents(saved, file)) continue;
-    failed = true;
-    if (EntryExists(saved)) copyLeftBehind = true;
+  bool allBack = true;
+  for (const char* name : kConfigFiles)
+    if (!RestoreOriginal(folder, name)) allBack = false;
+  if (!found || !allBack) runtime::InfoMessage(kRestoreFailedMessage);
+  if ((found && allBack) || made) {
+    if (!RemoveBackupFolder(folder)) {
+      runtime::InfoMessage(kDeleteBackupFailedMessage);
+      OpenFolderInShell(folder);
+    }
   }
-  if (failed) runtime::InfoMessage(kRestoreFailedMessage);
-  // A copy that could not be put back keeps the whole folder for a retry; a missing copy does not.
-  if (!copyLeftBehind && !RemoveBackupFolder(folder)) {
-    runtime::InfoMessage(kDeleteBackupFailedMessage);
-    OpenFolderInShell(folder);
-  }
-  return {false, kRestoreDoneCaption, texts::kPathLabel};
+  return {BackupExists(folder), kRestoreDoneCaption, texts::kPathLabel};
 }
 
 void OpenFolderInShell(const std::string& folder) {

@@ -18,23 +18,25 @@ inline constexpr char kRestoreDoneCaption[] =
 // that name counts too.
 bool BackupExists(const std::string& folder);
 
-// Run before every optimization. When no backup exists, creates the backup folder and copies the
-// three files into it. When one exists, completes it: a file of the configuration folder whose
-// copy is missing is copied in now, and a copy that exists is never replaced, so the backup
-// keeps the files as they were before anything was written to them. One message when a copy
-// failed (at the first backup, a missing file counts too); the result says whether it was shown.
+// Run before every optimization. Creates the backup folder when there is none, then saves each
+// configuration file that is not saved yet: a file that exists gets a whole copy (made under a
+// temporary name and renamed when complete, never replacing a copy), a file that does not exist
+// gets an empty record of its absence. So the backup keeps the files as they were before anything
+// was written to them, and a folder the program left unfinished is completed. One message when a
+// copy or a record could not be made; the result says whether it was shown.
 bool BackupStep(const std::string& folder);
 
-// False for a file of the configuration folder that exists without a copy in the backup folder:
-// writing it would lose the player's own settings.
+// True for a configuration file that has a copy or an absence record in the backup folder: only
+// such a file may be written.
 bool OriginalIsSaved(const std::string& folder, const char* name);
 
-// Copies the saved files back over the game's files, then removes the backup folder with the
-// copies. A file that already holds the bytes of its copy (one the optimize could not change)
-// counts as put back. When a saved copy could not be put back, the folder stays with all its
-// copies, those already put back included, so that a later optimize makes no new backup over them
-// and a retry brings every file back. A copy missing from the folder counts as a failure but
-// keeps nothing. A backup folder that is a link is removed as a link: what it points to stays.
+// Puts every file back as the backup saved it: a copy is copied over the game's file (its
+// read-only and hidden attributes cleared first; the file comes back with the attributes it had
+// when it was saved), a file recorded absent is deleted, and a file with neither was never
+// written and stays. A file that already holds the bytes of its copy counts as put back. The
+// folder is removed only when every file was seen put back on this folder text; otherwise it stays
+// with all its copies for a retry, and "还原" stays enabled. A backup folder that is a link is
+// removed as a link: what it points to stays.
 WindowUpdate RestoreAction(const std::string& folder);
 
 // Opens the folder in the shell ("open", no parameters, empty default directory); the result is

@@ -19,6 +19,15 @@ std::string WithTrailingBackslash(std::string folder) {
   return folder;
 }
 
+std::string FolderFromPathBoxText(const std::string& text) {
+  // Spaces and tabs are single bytes that never stand as the second byte of a double-byte
+  // character in code page 936, so the text can be cut at them byte by byte.
+  constexpr char kBlanks[] = " \t";
+  const size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string::npos) return {};
+  return WithTrailingBackslash(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
+}
+
 std::string JoinConfigFolder(std::string roaming) {
   return WithTrailingBackslash(std::move(roaming)) + kConfigSubPath;
 }

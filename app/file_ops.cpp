@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -16,6 +15,31 @@ bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 bool IsLink(DWORD attributes) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
          (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// The attributes less the given ones; FILE_ATTRIBUTE_NORMAL when none is left, which is how
+// SetFileAttributesA is told to clear them all.
+DWORD Without(DWORD attributes, DWORD cleared) {
+  const DWORD rest = attributes & ~cleared;
+  return rest ? rest : FILE_ATTRIBUTE_NORMAL;
+}
+
+// Writes what the system still holds of the file to the disk. A read-only file cannot be opened
+// for writing, which flushing needs: its attribute is lifted meanwhile.
+bool FlushToDisk(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  const bool readOnly = attributes & FILE_ATTRIBUTE_READONLY;
+  if (readOnly && !SetFileAttributesA(path.c_str(), Without(attributes, FILE_ATTRIBUTE_READONLY)))
+    return false;
+  bool flushed;
+  {
+    const runtime::UniqueFile file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    flushed = file && FlushFileBuffers(file.get());
+  }
+  if (readOnly && !SetFileAttributesA(path.c_str(), attributes)) return false;
+  return flushed;
 }
 
 runtime::UniqueFile OpenForReading(const std::string& path) {
@@ -73,12 +97,58 @@ bool CreateFolder(const std::string& path) {
   return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
 }
 
-bool CopyFileOverwrite(const std::string& from, const std::string& to) {
-  return CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE;
+bool CopyBackOver(const std::string& from, const std::string& to) {
+  const DWORD attributes = GetFileAttributesA(to.c_str());
+  constexpr DWORD kRefused = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+  const bool cleared = attributes != INVALID_FILE_ATTRIBUTES && (attributes & kRefused) &&
+                       SetFileAttributesA(to.c_str(), Without(attributes, kRefused));
+  if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) {
+    if (cleared) SetFileAttributesA(to.c_str(), attributes);
+    return false;
+  }
+  // Windows gives the replaced file the attributes of the source; Wine keeps the old ones.
+  const DWORD source = GetFileAttributesA(from.c_str()), copied = GetFileAttributesA(to.c_str());
+  if (source != INVALID_FILE_ATTRIBUTES && copied != INVALID_FILE_ATTRIBUTES &&
+      (source & kRefused) != (copied & kRefused))
+    SetFileAttributesA(to.c_str(), Without((copied & ~kRefused) | (source & kRefused), 0));
+  return true;
 }
 
-bool CopyToNewFile(const std::string& from, const std::string& to) {
-  return CopyFileA(from.c_str(), to.c_str(), TRUE) != FALSE;
+bool SaveWholeCopy(const std::string& from, const std::string& to, const std::string& unfinished) {
+  // What an earlier run left unfinished is not a copy: it is made again.
+  DeleteFileIfPresent(unfinished);
+  bool whole = CopyFileA(from.c_str(), unfinished.c_str(), TRUE) != FALSE;
+  if (whole && SaveCopySeams().afterCopy) SaveCopySeams().afterCopy(unfinished);
+  whole = whole && FlushToDisk(unfinished) &&
+          MoveFileExA(unfinished.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH);
+  if (!whole) DeleteFileIfPresent(unfinished);
+  return whole;
+}
+
+SaveCopySeam& SaveCopySeams() {
+  static SaveCopySeam seam;
+  return seam;
+}
+
+bool CreateEmptyFile(const std::string& path) {
+  return static_cast<bool>(runtime::UniqueFile(CreateFileA(
+      path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)));
+}
+
+bool FileIsAbsent(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
+         GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
+bool DeleteFileIfPresent(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
+  const bool cleared =
+      (attributes & FILE_ATTRIBUTE_READONLY) &&
+      SetFileAttributesA(path.c_str(), Without(attributes, FILE_ATTRIBUTE_READONLY));
+  if (DeleteFileA(path.c_str())) return true;
+  if (cleared) SetFileAttributesA(path.c_str(), attributes);
+  return false;
 }
 
 bool EntryExists(const std::string& path) {
@@ -106,14 +176,12 @@ bool SameFileContents(const std::string& first, const std::string& second) {
 void ClearReadOnly(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return;
-  const DWORD rest = attributes & ~DWORD{FILE_ATTRIBUTE_READONLY};
-  SetFileAttributesA(path.c_str(), rest ? rest : FILE_ATTRIBUTE_NORMAL);
+  SetFileAttributesA(path.c_str(), Without(attributes, FILE_ATTRIBUTE_READONLY));
 }
 
 bool IsLinkedFolder(const std::string& path) { return IsLink(GetFileAttributesA(path.c_str())); }
 
-bool RemoveFolderTree(const std::string& path) {
-  const std::string folder = path.substr(std::min(path.find_first_not_of(" \t"), path.size()));
+bool RemoveFolderTree(const std::string& folder) {
   if (folder.empty() || IsDriveRoot(folder)) return false;
   // Listing a linked folder would list, and delete, what it points to.
   if (!IsLinkedFolder(folder)) DeleteContents(folder);

@@ -8,12 +8,34 @@ namespace app {
 // CreateDirectoryA of the one folder named, not recursive.
 bool CreateFolder(const std::string& path);
 
-// CopyFileA, replacing an existing destination; the source stays. Fails, leaving the destination
-// as it was, when the destination is in use or read-only.
-bool CopyFileOverwrite(const std::string& from, const std::string& to);
+// CopyFileA over the destination, which takes the bytes and the attributes of the source. The
+// destination's read-only and hidden attributes are cleared first, since Windows copies over
+// neither. Fails when the destination is in use; it then keeps its bytes and its attributes.
+bool CopyBackOver(const std::string& from, const std::string& to);
 
-// CopyFileA that fails when the destination exists, which it leaves as it was.
-bool CopyToNewFile(const std::string& from, const std::string& to);
+// Makes a copy that is whole or absent: the bytes go to a file of the unfinished name, which is
+// flushed to disk and only then renamed to the copy's name, never replacing a file there. A crash
+// on the way leaves at most a file of the unfinished name, which the next call makes anew. The
+// copy keeps the attributes of the source. On failure no file of either name is left.
+bool SaveWholeCopy(const std::string& from, const std::string& to, const std::string& unfinished);
+
+// Where a test stops SaveWholeCopy to see what a crash in the middle of a copy leaves on disk:
+// called, when set, with the unfinished copy's path right after its bytes were copied.
+struct SaveCopySeam {
+  void (*afterCopy)(const std::string& unfinished) = nullptr;
+};
+SaveCopySeam& SaveCopySeams();
+
+// Creates an empty file, failing when any entry of that name exists.
+bool CreateEmptyFile(const std::string& path);
+
+// True only when the file is known not to exist: its folder exists and holds no entry of that
+// name. A file that cannot be looked at is not taken for absent.
+bool FileIsAbsent(const std::string& path);
+
+// Deletes a file, its read-only attribute cleared first; a file that is not there counts as
+// deleted. When the file cannot be deleted (it is in use) it keeps its attributes.
+bool DeleteFileIfPresent(const std::string& path);
 
 // True when a file, folder or link of that name exists.
 bool EntryExists(const std::string& path);
@@ -27,10 +49,11 @@ void ClearReadOnly(const std::string& path);
 // True for a folder that is a link to another one (a junction or symbolic link: a reparse point).
 bool IsLinkedFolder(const std::string& path);
 
-// Removes a folder with everything in it. Leading blanks are skipped; an empty path and a drive
-// root fail at once. Entries whose names begin with "." are left alone. A linked folder (a
-// reparse point), the one named or one inside it, is removed as a link: what it points to stays.
-// Failures on the way are ignored; the result is that of removing the folder itself.
+// Removes a folder with everything in it. The path is taken as it is (blanks included, as every
+// other file call takes it); an empty path and a drive root fail at once. Entries whose names begin
+// with "." are left alone. A linked folder (a reparse point), the one named or one inside it, is
+// removed as a link: what it points to stays. Failures on the way are ignored; the result is that
+// of removing the folder itself.
 bool RemoveFolderTree(const std::string& path);
 
 // True for "X:" followed by nothing but path separators: a drive root, never removed.

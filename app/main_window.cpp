@@ -13,9 +13,10 @@
 namespace app {
 namespace {
 
-// The folder as the actions use it; the box itself keeps what the user left in it.
+// The folder as an action uses it, formed once per action so that every step works on the same
+// text; the box itself keeps what the user left in it.
 std::string ConfigFolderFromPathBox(const runtime::Form& form) {
-  return WithTrailingBackslash(form.Text(ids::编辑框1));
+  return FolderFromPathBoxText(form.Text(ids::编辑框1));
 }
 
 void ShowUpdate(runtime::Form& form, const WindowUpdate& update) {

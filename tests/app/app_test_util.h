@@ -69,12 +69,13 @@ inline void ExpectGameFilesUnchanged(const std::string& folder) {
   EXPECT_EQ(testing_support::ReadFileBytes(folder + "Scalability.ini"), kScalability);
 }
 
-// A file held open without sharing, as the running game holds its settings: under Windows and
-// Wine nothing can replace or delete it until the handle is closed.
+// A file held open as the running game holds its settings: without sharing, nothing can read,
+// replace or delete it until the handle is closed; with FILE_SHARE_READ it can still be read.
 class FileLock {
  public:
-  explicit FileLock(const std::string& path)
-      : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  explicit FileLock(const std::string& path, DWORD share = 0)
+      : handle_(
+            CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
   ~FileLock() { Release(); }
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;

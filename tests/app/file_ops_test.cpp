@@ -49,6 +49,21 @@ TEST(ConfigFolder, JoinsTheSubPathWithExactlyOneBackslash) {
   EXPECT_EQ(app::JoinConfigFolder("E:\\游戏\x81\x5C"), "E:\\游戏\x81\x5C\\" + sub);
 }
 
+// The path box's text as every action uses it: a path copied from an indented line, with blanks
+// or tabs around it, names the folder itself.
+TEST(ConfigFolder, PathBoxTextLosesItsBlanksAndEndsInOneBackslash) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"  C:\\x\\", "C:\\x\\"},
+      {"\tC:\\x", "C:\\x\\"},
+      {" \t C:\\游 戏\\ \t", "C:\\游 戏\\"},
+      {" E:\\游戏\x81\x5C ", "E:\\游戏\x81\x5C\\"},
+      {" \t ", ""},
+      {"", ""},
+  };
+  for (const auto& [text, folder] : rows)
+    EXPECT_EQ(app::FolderFromPathBoxText(text), folder) << text;
+}
+
 // "乗" is 81 5C in code page 936: a second byte that looks like a backslash is no separator.
 TEST(PathChecks, DoubleByteCharactersAreNotMistakenForSeparators) {
   EXPECT_TRUE(app::EndsWithBackslash("C:\\x\\"));
@@ -78,7 +93,11 @@ TEST(RemoveFolderTree, RemovesNestedContentsButLeavesDotEntries) {
   CreateDirectoryA((tree + "\\sub").c_str(), nullptr);
   WriteFileBytes(tree + "\\a.ini", "a");
   WriteFileBytes(tree + "\\sub\\b.ini", "b");
-  EXPECT_TRUE(app::RemoveFolderTree("  " + tree));
+  // A blank-led text names another, relative path: nothing is removed.
+  EXPECT_FALSE(app::RemoveFolderTree("  " + tree));
+  EXPECT_FALSE(app::RemoveFolderTree("\t" + tree));
+  EXPECT_TRUE(PathExists(tree + "\\sub\\b.ini"));
+  EXPECT_TRUE(app::RemoveFolderTree(tree));
   EXPECT_FALSE(PathExists(tree));
 
   CreateDirectoryA(tree.c_str(), nullptr);
@@ -162,10 +181,19 @@ TEST(RemoveFolderTree, ABackupFolderThatIsALinkKeepsWhatItPointsTo) {
   ASSERT_TRUE(WaitForPath(backup));
   ASSERT_TRUE(app::IsLinkedFolder(backup));
 
+  // What it points to keeps its read-only files read-only: the restore clears the attribute
+  // only of its own copies in a real folder.
+  for (const char* name : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"})
+    ASSERT_TRUE(SetFileAttributesA((target.path() + name).c_str(), FILE_ATTRIBUTE_READONLY));
+
   app::OptimizeAction(dir.path(), app::kLowSpecProfile);
   app::RestoreAction(dir.path());
   apptest::ExpectGameFilesUnchanged(dir.path());
   apptest::ExpectGameFilesUnchanged(target.path());
+  for (const char* name : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"}) {
+    EXPECT_TRUE(GetFileAttributesA((target.path() + name).c_str()) & FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA((target.path() + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
   EXPECT_EQ(ReadFileBytes(target.path() + "keep.ini"), "k");
 }
 
@@ -192,25 +220,108 @@ TEST(RemoveFolderTree, RefusesDriveRoots) {
   EXPECT_TRUE(PathExists(target.path() + "keep.ini"));
 }
 
-// The restore copies its saved files back and deletes them only with the backup folder.
-TEST(CopyFileOverwrite, KeepsTheSourceAndFailsWhenTheDestinationIsInUse) {
+namespace {
+
+constexpr DWORD kReadOnlyHidden = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+
+DWORD GuardAttributes(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) & kReadOnlyHidden;
+}
+
+}  // namespace
+
+// The restore copies its saved files back over the game's files, whatever attributes the player
+// gave them since, and deletes the saved files only with the backup folder. The file comes back
+// with the attributes of the copy. Wine keeps no hidden attribute at all and lets a copy over a
+// hidden file pass, while Windows refuses one: the checks compare with what the system reports.
+TEST(CopyBackOver, ReplacesReadOnlyAndHiddenFilesAndFailsWhenTheDestinationIsInUse) {
+  struct Row {
+    DWORD source, destination;
+  };
+  const Row rows[] = {{0, 0},
+                      {0, FILE_ATTRIBUTE_READONLY},
+                      {0, kReadOnlyHidden},
+                      {FILE_ATTRIBUTE_READONLY, 0},
+                      {FILE_ATTRIBUTE_READONLY, kReadOnlyHidden}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << "source " << row.source << ", destination " << row.destination);
+    TempDir dir;
+    const std::string from = dir.path() + "from.ini", to = dir.path() + "to.ini";
+    WriteFileBytes(from, "saved");
+    WriteFileBytes(to, "optimized");
+    if (row.source) {
+      ASSERT_TRUE(SetFileAttributesA(from.c_str(), row.source));
+    }
+    if (row.destination) {
+      ASSERT_TRUE(SetFileAttributesA(to.c_str(), row.destination));
+    }
+    EXPECT_TRUE(app::CopyBackOver(from, to));
+    EXPECT_EQ(ReadFileBytes(from), "saved");
+    EXPECT_EQ(ReadFileBytes(to), "saved");
+    EXPECT_EQ(GuardAttributes(to), row.source);
+    SetFileAttributesA(from.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
+
   TempDir dir;
   const std::string from = dir.path() + "from.ini", to = dir.path() + "to.ini";
-  WriteFileBytes(from, "1");
-  EXPECT_TRUE(app::CopyFileOverwrite(from, to));
-  WriteFileBytes(from, "2");
-  EXPECT_TRUE(app::CopyFileOverwrite(from, to));
-  EXPECT_EQ(ReadFileBytes(from), "2");
-  EXPECT_EQ(ReadFileBytes(to), "2");
+  WriteFileBytes(from, "saved");
+  WriteFileBytes(to, "optimized");
+  ASSERT_TRUE(SetFileAttributesA(to.c_str(), kReadOnlyHidden));
+  const DWORD guarded = GuardAttributes(to);
+  ASSERT_NE(guarded & FILE_ATTRIBUTE_READONLY, 0u);
+  {
+    apptest::FileLock lock(to);
+    ASSERT_TRUE(lock.held());
+    EXPECT_FALSE(app::CopyBackOver(from, to));
+  }
+  EXPECT_EQ(ReadFileBytes(to), "optimized");
+  EXPECT_EQ(GuardAttributes(to), guarded);
+  SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_FALSE(app::CopyBackOver(dir.path() + "missing.ini", to));
+  EXPECT_EQ(ReadFileBytes(to), "optimized");
+}
 
-  WriteFileBytes(from, "3");
-  apptest::FileLock lock(to);
-  ASSERT_TRUE(lock.held());
-  EXPECT_FALSE(app::CopyFileOverwrite(from, to));
-  lock.Release();
-  EXPECT_EQ(ReadFileBytes(from), "3");
-  EXPECT_EQ(ReadFileBytes(to), "2");
+// A copy appears under its name only when it is whole: what an earlier run left under the
+// unfinished name (even read-only) is made anew, an existing copy is never replaced, and a failed
+// copy leaves nothing behind.
+TEST(SaveWholeCopy, ACopyIsWholeOrAbsentAndNeverReplacesOne) {
+  TempDir dir;
+  const std::string from = dir.path() + "Engine.ini", to = dir.path() + "saved.ini",
+                    unfinished = dir.path() + "~saved.tmp";
+  WriteFileBytes(from, std::string(100000, 'e'));
+  ASSERT_TRUE(SetFileAttributesA(from.c_str(), FILE_ATTRIBUTE_READONLY));
+  WriteFileBytes(unfinished, "cut sh");
+  ASSERT_TRUE(SetFileAttributesA(unfinished.c_str(), FILE_ATTRIBUTE_READONLY));
 
-  EXPECT_FALSE(app::CopyFileOverwrite(dir.path() + "missing.ini", to));
-  EXPECT_EQ(ReadFileBytes(to), "2");
+  EXPECT_TRUE(app::SaveWholeCopy(from, to, unfinished));
+  EXPECT_EQ(ReadFileBytes(to), std::string(100000, 'e'));
+  EXPECT_EQ(GuardAttributes(to), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+  EXPECT_FALSE(PathExists(unfinished));
+
+  SetFileAttributesA(from.c_str(), FILE_ATTRIBUTE_NORMAL);
+  WriteFileBytes(from, "changed since");
+  EXPECT_FALSE(app::SaveWholeCopy(from, to, unfinished));
+  EXPECT_EQ(ReadFileBytes(to), std::string(100000, 'e'));
+  EXPECT_FALSE(PathExists(unfinished));
+
+  EXPECT_FALSE(
+      app::SaveWholeCopy(dir.path() + "missing.ini", dir.path() + "other.ini", unfinished));
+  EXPECT_FALSE(PathExists(dir.path() + "other.ini"));
+  EXPECT_FALSE(PathExists(unfinished));
+  SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Only a file whose folder is there and holds no such name is absent; a record is made once.
+TEST(FileIsAbsent, OnlyWhenTheFolderIsThereWithoutTheFile) {
+  TempDir dir;
+  WriteFileBytes(dir.path() + "there.ini", "x");
+  EXPECT_TRUE(app::FileIsAbsent(dir.path() + "gone.ini"));
+  EXPECT_FALSE(app::FileIsAbsent(dir.path() + "there.ini"));
+  EXPECT_FALSE(app::FileIsAbsent(dir.path() + "missing\\gone.ini"));
+  EXPECT_TRUE(app::CreateEmptyFile(dir.path() + "gone.ini.不存在"));
+  EXPECT_FALSE(app::CreateEmptyFile(dir.path() + "gone.ini.不存在"));
+  EXPECT_FALSE(app::CreateEmptyFile(dir.path() + "missing\\gone.ini.不存在"));
+  EXPECT_EQ(ReadFileBytes(dir.path() + "gone.ini.不存在"), "");
 }

@@ -96,4 +96,35 @@ TEST_F(ProgramTest, MissingFolderShowsTheBackupMessageOnce) {
   MoveFileA(moved.c_str(), folder.substr(0, folder.size() - 1).c_str());
 }
 
+// The program killed at moments spread over its first optimize, as a crash, Task Manager or a
+// power cut ends it: whatever the moment, an optimize and a restore afterwards give back every
+// original byte. Engine.ini is large, so that its copy lasts long enough for kills to land in it.
+TEST_F(ProgramTest, KilledDuringTheFirstOptimizeItLosesNoOriginal) {
+  const std::string engine = kEngine + "; " + std::string(16 << 20, 'x') + "\r\n";
+  for (const DWORD killedAfter : {0, 2, 5, 10, 20, 40, 80, 160}) {
+    SCOPED_TRACE(testing::Message() << "killed " << killedAfter << " ms after the click");
+    testing_support::RemoveTree(folder + "墨鸢一键优化备份");
+    WriteFileBytes(folder + "Engine.ini", engine);
+    WriteFileBytes(folder + "GameUserSettings.ini", kSettings);
+    WriteFileBytes(folder + "Scalability.ini", kScalability);
+    {
+      e2e::RunningProgram program;
+      ASSERT_NE(program.window(), nullptr);
+      PostMessageA(program.Button("低配优化"), BM_CLICK, 0, 0);
+      Sleep(killedAfter);
+    }  // ended here, wherever it was
+
+    e2e::RunningProgram program;
+    ASSERT_NE(program.window(), nullptr);
+    program.Click("低配优化");
+    EXPECT_NE(ReadFileBytes(folder + "Scalability.ini"), kScalability);
+    program.Click("还原");
+    EXPECT_EQ(program.messagesAnswered(), 0);
+    EXPECT_TRUE(ReadFileBytes(folder + "Engine.ini") == engine);
+    EXPECT_EQ(ReadFileBytes(folder + "GameUserSettings.ini"), kSettings);
+    EXPECT_EQ(ReadFileBytes(folder + "Scalability.ini"), kScalability);
+    EXPECT_FALSE(app::BackupExists(folder));
+  }
+}
+
 }  // namespace

@@ -182,6 +182,31 @@ TEST_F(MainWindowTest, PastedPathWithoutBackslashIsTheFolderItNames) {
   EXPECT_TRUE(seams.messages().empty());
 }
 
+// A path pasted with blanks or a tab in front (an indented line of the user guide brings them
+// along) is the folder it names, for every step: the restore brings all three back and removes
+// the backup only then.
+TEST_F(MainWindowTest, BlanksAroundAPastedPathAreNotPartOfTheFolder) {
+  for (const std::string blanks : {" ", "  ", "\t", " \t "}) {
+    SCOPED_TRACE(testing::PrintToString(blanks));
+    TempDir dir("空格");
+    const std::string original = "[Core.System]\r\nPaths=../../\r\n";
+    for (const char* file : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"})
+      WriteFileBytes(dir.path() + file, original);
+    SetWindowTextA(Child(编辑框1), dir.path().c_str());
+    Click(按钮4);
+    ASSERT_TRUE(app::BackupExists(dir.path()));
+
+    SetWindowTextA(Child(编辑框1), (blanks + dir.path() + blanks).c_str());
+    Click(按钮3);
+    EXPECT_EQ(form->Text(编辑框1), blanks + dir.path() + blanks);
+    for (const char* file : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"})
+      EXPECT_EQ(ReadFileBytes(dir.path() + file), original) << file;
+    EXPECT_FALSE(app::BackupExists(dir.path()));
+    EXPECT_FALSE(IsWindowEnabled(Child(按钮3)));
+  }
+  EXPECT_TRUE(seams.messages().empty());
+}
+
 // Items that cannot be written leave the labels as they are and say so, once.
 TEST_F(MainWindowTest, UnwrittenItemsKeepTheLabelsAndSaySo) {
   TempDir dir("只读");
