@@ -32,10 +32,26 @@ std::string JoinConfigFolder(std::string roaming) {
   return WithTrailingBackslash(std::move(roaming)) + kConfigSubPath;
 }
 
+namespace {
+
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
 std::string ResolveConfigFolder() {
   char buffer[MAX_PATH] = {};
-  if (!SHGetSpecialFolderPathA(nullptr, buffer, CSIDL_APPDATA, FALSE)) return JoinConfigFolder("");
-  return JoinConfigFolder(buffer);
+  const std::string formed = JoinConfigFolder(
+      SHGetSpecialFolderPathA(nullptr, buffer, CSIDL_APPDATA, FALSE) ? buffer : "");
+  if (IsFolder(formed)) return formed;
+  // A roaming folder moved to another drive or a network share leaves the local one where the
+  // game keeps its files; the ".." of the formed text then leads elsewhere.
+  char local[MAX_PATH] = {};
+  if (!SHGetSpecialFolderPathA(nullptr, local, CSIDL_LOCAL_APPDATA, FALSE)) return formed;
+  const std::string localFolder = WithTrailingBackslash(local) + kLocalConfigSubPath;
+  return IsFolder(localFolder) ? localFolder : formed;
 }
 
 }  // namespace app

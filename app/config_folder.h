@@ -8,6 +8,9 @@ namespace app {
 
 // Below the roaming application-data folder; the ".." stays as it is.
 inline constexpr char kConfigSubPath[] = "..\\Local\\TslGame\\Saved\\Config\\WindowsNoEditor\\";
+// Below the local application-data folder: where the game's files are when the roaming folder
+// has been moved elsewhere.
+inline constexpr char kLocalConfigSubPath[] = "TslGame\\Saved\\Config\\WindowsNoEditor\\";
 
 inline constexpr char kEngineIni[] = "Engine.ini";
 inline constexpr char kGameUserSettingsIni[] = "GameUserSettings.ini";
@@ -38,7 +41,8 @@ inline std::string UnfinishedCopyPath(const std::string& folder, const char* nam
 }
 
 // The roaming application-data folder with a backslash and kConfigSubPath appended; the bare
-// kConfigSubPath when the special folder is not available.
+// kConfigSubPath when the special folder is not available. When that is not a folder and the
+// local application-data folder with kLocalConfigSubPath is, the latter.
 std::string ResolveConfigFolder();
 
 // The configuration folder below the given roaming folder: WithTrailingBackslash, then

@@ -2,6 +2,7 @@
 
 #include "app/backup.h"
 #include "app/config_folder.h"
+#include "app/game_process.h"
 #include "app/ids.h"
 #include "app/links.h"
 #include "app/pictures.h"
@@ -48,14 +49,17 @@ void StartUpHandler(runtime::Form& form) {
 void OpenFolderAction(runtime::Form& form) { OpenFolderInShell(ConfigFolderFromPathBox(form)); }
 
 void LowSpecOptimizeAction(runtime::Form& form) {
+  if (RefuseWhileGameRuns()) return;
   ShowUpdate(form, OptimizeAction(ConfigFolderFromPathBox(form), kLowSpecProfile));
 }
 
 void NormalOptimizeAction(runtime::Form& form) {
+  if (RefuseWhileGameRuns()) return;
   ShowUpdate(form, OptimizeAction(ConfigFolderFromPathBox(form), kNormalProfile));
 }
 
 void RestoreButtonAction(runtime::Form& form) {
+  if (RefuseWhileGameRuns()) return;
   ShowUpdate(form, RestoreAction(ConfigFolderFromPathBox(form)));
 }
 

@@ -17,7 +17,8 @@ std::unique_ptr<runtime::Form> LoadMainWindow();
 void StartUpHandler(runtime::Form& form);
 
 // Button actions; each reads the configuration folder from the path box at the moment of the
-// click.
+// click. While the game runs, the optimize and restore actions show the game-running message and
+// change nothing, the window included.
 void OpenFolderAction(runtime::Form& form);       // "打开目录"
 void LowSpecOptimizeAction(runtime::Form& form);  // "低配优化"
 void NormalOptimizeAction(runtime::Form& form);   // "普通优化"

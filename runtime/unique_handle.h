@@ -86,7 +86,8 @@ using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
 using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
 // A search handle of FindFirstFileA; INVALID_HANDLE_VALUE is "none".
 using UniqueFind = UniqueHandle<HANDLE, CloseFindHandle>;
-// A file handle of CreateFileA; INVALID_HANDLE_VALUE is "none".
+// A handle closed with CloseHandle whose "none" is INVALID_HANDLE_VALUE: a file of CreateFileA, a
+// snapshot of CreateToolhelp32Snapshot.
 using UniqueFile = UniqueHandle<HANDLE, CloseFileHandle>;
 
 // A device context from GetDC, released with ReleaseDC on the same window.

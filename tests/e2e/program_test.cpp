@@ -6,6 +6,7 @@
 #include "app/config_folder.h"
 #include "app/file_ops.h"
 #include "tests/e2e/running_program.h"
+#include "tests/support/running_copy.h"
 #include "tests/support/temp_dir.h"
 
 using testing_support::ReadFileBytes;
@@ -77,6 +78,29 @@ TEST_F(ProgramTest, BackupFoundAtStartIsRestoredByTheRestoreButton) {
 
   PostMessageA(program.window(), WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+// While a process with the game's image name runs, an optimize shows one message and changes
+// nothing; once it has ended, the same click optimizes.
+TEST_F(ProgramTest, OptimizeWaitsUntilTheGameHasEnded) {
+  e2e::RunningProgram program;
+  ASSERT_NE(program.window(), nullptr);
+  {
+    testing_support::RunningCopy game("TslGame.exe");
+    program.Click("低配优化");
+    EXPECT_EQ(program.messagesAnswered(), 1);
+    EXPECT_FALSE(IsWindowEnabled(program.Button("还原")));
+    EXPECT_EQ(ReadFileBytes(folder + "Engine.ini"), kEngine);
+    EXPECT_EQ(ReadFileBytes(folder + "GameUserSettings.ini"), kSettings);
+    EXPECT_EQ(ReadFileBytes(folder + "Scalability.ini"), kScalability);
+    EXPECT_FALSE(app::BackupExists(folder));
+  }
+  program.Click("低配优化");
+  EXPECT_EQ(program.messagesAnswered(), 1);
+  EXPECT_TRUE(IsWindowEnabled(program.Button("还原")));
+  EXPECT_NE(ReadFileBytes(folder + "Engine.ini").find("r.TextureStreaming=False"),
+            std::string::npos);
+  EXPECT_EQ(ReadFileBytes(folder + "墨鸢一键优化备份\\Engine.ini"), kEngine);
 }
 
 // Without the configuration folder the backup fails once, with an info message, and there is no
