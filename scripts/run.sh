@@ -34,7 +34,9 @@ log "game configuration folder: $config"
 
 exe=$BUILD_DIR/app/chengyuan.exe
 if [ "$own_display" = 0 ]; then
-  exec as_wine_user wine "$exe"
+  # A shell function cannot be exec'ed: the script ends with the program instead.
+  as_wine_user wine "$exe"
+  exit
 fi
 as_wine_user wine "$exe" </dev/null >/dev/null 2>&1 &
 sleep "${SCREENSHOT_DELAY:-4}"
