@@ -15,6 +15,7 @@
 
 #include "app/backup.h"
 #include "app/config_folder.h"
+#include "app/game_process.h"
 #include "app/main_window.h"
 #include "app/pictures.h"
 #include "app/texts.h"
@@ -230,6 +231,14 @@ void MeasureInProcess() {
          Repeat(
              50, [&] { SeedSampleFiles(folder); },
              [&] { app::OptimizeAction(folder, app::kLowSpecProfile); }));
+  Report("game process check", Repeat(50, nullptr, [] { app::GameIsRunning(); }));
+  Report("restore action after it", Repeat(
+                                        50,
+                                        [&] {
+                                          SeedSampleFiles(folder);
+                                          app::OptimizeAction(folder, app::kLowSpecProfile);
+                                        },
+                                        [&] { app::RestoreAction(folder); }));
   RemoveBackup(folder);
 
   {
