@@ -32,15 +32,6 @@ std::string JoinConfigFolder(std::string roaming) {
   return WithTrailingBackslash(std::move(roaming)) + kConfigSubPath;
 }
 
-namespace {
-
-bool IsFolder(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-}  // namespace
-
 std::string ResolveConfigFolder() {
   char buffer[MAX_PATH] = {};
   const std::string formed = JoinConfigFolder(

@@ -24,6 +24,18 @@ DWORD Without(DWORD attributes, DWORD cleared) {
   return rest ? rest : FILE_ATTRIBUTE_NORMAL;
 }
 
+// Clears the given attributes of a file, runs the operation on it, and gives the file its
+// attributes back when the operation failed; the result is the operation's.
+template <typename Operation>
+bool WithAttributesCleared(const std::string& path, DWORD cleared, Operation operation) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const bool lifted = attributes != INVALID_FILE_ATTRIBUTES && (attributes & cleared) &&
+                      SetFileAttributesA(path.c_str(), Without(attributes, cleared));
+  if (operation()) return true;
+  if (lifted) SetFileAttributesA(path.c_str(), attributes);
+  return false;
+}
+
 // Writes what the system still holds of the file to the disk. A read-only file cannot be opened
 // for writing, which flushing needs: its attribute is lifted meanwhile.
 bool FlushToDisk(const std::string& path) {
@@ -98,14 +110,10 @@ bool CreateFolder(const std::string& path) {
 }
 
 bool CopyBackOver(const std::string& from, const std::string& to) {
-  const DWORD attributes = GetFileAttributesA(to.c_str());
   constexpr DWORD kRefused = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
-  const bool cleared = attributes != INVALID_FILE_ATTRIBUTES && (attributes & kRefused) &&
-                       SetFileAttributesA(to.c_str(), Without(attributes, kRefused));
-  if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) {
-    if (cleared) SetFileAttributesA(to.c_str(), attributes);
+  if (!WithAttributesCleared(to, kRefused,
+                             [&] { return CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE; }))
     return false;
-  }
   // Windows gives the replaced file the attributes of the source; Wine keeps the old ones.
   const DWORD source = GetFileAttributesA(from.c_str()), copied = GetFileAttributesA(to.c_str());
   if (source != INVALID_FILE_ATTRIBUTES && copied != INVALID_FILE_ATTRIBUTES &&
@@ -141,14 +149,9 @@ bool FileIsAbsent(const std::string& path) {
 }
 
 bool DeleteFileIfPresent(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
-  const bool cleared =
-      (attributes & FILE_ATTRIBUTE_READONLY) &&
-      SetFileAttributesA(path.c_str(), Without(attributes, FILE_ATTRIBUTE_READONLY));
-  if (DeleteFileA(path.c_str())) return true;
-  if (cleared) SetFileAttributesA(path.c_str(), attributes);
-  return false;
+  return FileIsAbsent(path) || WithAttributesCleared(path, FILE_ATTRIBUTE_READONLY, [&] {
+           return DeleteFileA(path.c_str()) != FALSE;
+         });
 }
 
 bool EntryExists(const std::string& path) {
@@ -177,6 +180,11 @@ void ClearReadOnly(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return;
   SetFileAttributesA(path.c_str(), Without(attributes, FILE_ATTRIBUTE_READONLY));
+}
+
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool IsLinkedFolder(const std::string& path) { return IsLink(GetFileAttributesA(path.c_str())); }

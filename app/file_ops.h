@@ -46,6 +46,9 @@ bool SameFileContents(const std::string& first, const std::string& second);
 // Clears the read-only attribute of a file, which DeleteFileA would otherwise refuse.
 void ClearReadOnly(const std::string& path);
 
+// True when a folder (or a link to one) of that name exists.
+bool IsFolder(const std::string& path);
+
 // True for a folder that is a link to another one (a junction or symbolic link: a reparse point).
 bool IsLinkedFolder(const std::string& path);
 

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/backup.h"
+#include "tests/support/seam_recorder.h"
 #include "tests/support/temp_dir.h"
 
 namespace apptest {
@@ -67,6 +69,25 @@ inline void ExpectGameFilesUnchanged(const std::string& folder) {
   EXPECT_EQ(testing_support::ReadFileBytes(folder + "Engine.ini"), kEngine);
   EXPECT_EQ(testing_support::ReadFileBytes(folder + "GameUserSettings.ini"), kGameUserSettings);
   EXPECT_EQ(testing_support::ReadFileBytes(folder + "Scalability.ini"), kScalability);
+}
+
+// The read-only and hidden attributes of a file, as the system reports them (Wine keeps no hidden
+// attribute).
+inline DWORD GuardAttributes(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+}
+
+// Restores and expects every file put back: no message, no shell, the restore's window update with
+// "还原" disabled, and the backup folder gone.
+inline void ExpectSilentRestore(const std::string& folder) {
+  testing_support::SeamRecorder recorder;
+  const app::WindowUpdate update = app::RestoreAction(folder);
+  EXPECT_TRUE(recorder.messages().empty());
+  EXPECT_TRUE(recorder.shellCalls().empty());
+  EXPECT_FALSE(update.restoreEnabled);
+  EXPECT_EQ(update.label2Caption, "还原完毕，感谢你的使用。\r\n（如有使用问题欢迎反馈）");
+  EXPECT_EQ(update.label1Caption, "配置文件路径：");
+  EXPECT_FALSE(testing_support::PathExists(folder + "墨鸢一键优化备份"));
 }
 
 // A file held open as the running game holds its settings: without sharing, nothing can read,

@@ -25,12 +25,8 @@ void ExpectRestoreUpdate(const app::WindowUpdate& update, bool backupLeft = fals
 }
 
 void ExpectEverythingRestoredSilently(const std::string& folder) {
-  SeamRecorder recorder;
-  ExpectRestoreUpdate(app::RestoreAction(folder));
-  EXPECT_TRUE(recorder.messages().empty());
-  EXPECT_TRUE(recorder.shellCalls().empty());
+  apptest::ExpectSilentRestore(folder);
   apptest::ExpectGameFilesUnchanged(folder);
-  EXPECT_FALSE(PathExists(folder + kBackup));
 }
 
 void ExpectShellOpenedOnce(const SeamRecorder& recorder, const std::string& folder) {

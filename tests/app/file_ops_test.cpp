@@ -224,10 +224,6 @@ namespace {
 
 constexpr DWORD kReadOnlyHidden = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
 
-DWORD GuardAttributes(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) & kReadOnlyHidden;
-}
-
 }  // namespace
 
 // The restore copies its saved files back over the game's files, whatever attributes the player
@@ -259,7 +255,7 @@ TEST(CopyBackOver, ReplacesReadOnlyAndHiddenFilesAndFailsWhenTheDestinationIsInU
     EXPECT_TRUE(app::CopyBackOver(from, to));
     EXPECT_EQ(ReadFileBytes(from), "saved");
     EXPECT_EQ(ReadFileBytes(to), "saved");
-    EXPECT_EQ(GuardAttributes(to), row.source);
+    EXPECT_EQ(apptest::GuardAttributes(to), row.source);
     SetFileAttributesA(from.c_str(), FILE_ATTRIBUTE_NORMAL);
     SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_NORMAL);
   }
@@ -269,7 +265,7 @@ TEST(CopyBackOver, ReplacesReadOnlyAndHiddenFilesAndFailsWhenTheDestinationIsInU
   WriteFileBytes(from, "saved");
   WriteFileBytes(to, "optimized");
   ASSERT_TRUE(SetFileAttributesA(to.c_str(), kReadOnlyHidden));
-  const DWORD guarded = GuardAttributes(to);
+  const DWORD guarded = apptest::GuardAttributes(to);
   ASSERT_NE(guarded & FILE_ATTRIBUTE_READONLY, 0u);
   {
     apptest::FileLock lock(to);
@@ -277,7 +273,7 @@ TEST(CopyBackOver, ReplacesReadOnlyAndHiddenFilesAndFailsWhenTheDestinationIsInU
     EXPECT_FALSE(app::CopyBackOver(from, to));
   }
   EXPECT_EQ(ReadFileBytes(to), "optimized");
-  EXPECT_EQ(GuardAttributes(to), guarded);
+  EXPECT_EQ(apptest::GuardAttributes(to), guarded);
   SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_FALSE(app::CopyBackOver(dir.path() + "missing.ini", to));
   EXPECT_EQ(ReadFileBytes(to), "optimized");
@@ -297,7 +293,7 @@ TEST(SaveWholeCopy, ACopyIsWholeOrAbsentAndNeverReplacesOne) {
 
   EXPECT_TRUE(app::SaveWholeCopy(from, to, unfinished));
   EXPECT_EQ(ReadFileBytes(to), std::string(100000, 'e'));
-  EXPECT_EQ(GuardAttributes(to), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(apptest::GuardAttributes(to), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
   EXPECT_FALSE(PathExists(unfinished));
 
   SetFileAttributesA(from.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -21,21 +21,6 @@ namespace {
 const std::string kBackup = "墨鸢一键优化备份";
 const char* const kFiles[] = {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"};
 
-DWORD GuardAttributes(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
-}
-
-// Restores and expects every file back, the folder gone and no message.
-void ExpectSilentRestore(const std::string& folder) {
-  SeamRecorder recorder;
-  const app::WindowUpdate update = app::RestoreAction(folder);
-  EXPECT_TRUE(recorder.messages().empty());
-  EXPECT_TRUE(recorder.shellCalls().empty());
-  EXPECT_FALSE(update.restoreEnabled);
-  EXPECT_EQ(update.label2Caption, app::kRestoreDoneCaption);
-  EXPECT_FALSE(PathExists(folder + kBackup));
-}
-
 }  // namespace
 
 // Players mark GameUserSettings.ini read-only (and sometimes hidden) after optimizing, so that the
@@ -47,13 +32,14 @@ TEST(RestoreSequences, FilesMarkedReadOnlyOrHiddenAfterTheOptimizeComeBackAsThey
     TempDir dir;
     apptest::WriteGameFiles(dir.path());
     const std::string settings = dir.path() + "GameUserSettings.ini";
-    const DWORD before = GuardAttributes(settings);
+    const DWORD before = apptest::GuardAttributes(settings);
     app::OptimizeAction(dir.path(), app::kLowSpecProfile);
     ASSERT_TRUE(SetFileAttributesA(settings.c_str(), marked));
 
-    ExpectSilentRestore(dir.path());
+    apptest::ExpectSilentRestore(dir.path());
     apptest::ExpectGameFilesUnchanged(dir.path());
-    for (const char* name : kFiles) EXPECT_EQ(GuardAttributes(dir.path() + name), before) << name;
+    for (const char* name : kFiles)
+      EXPECT_EQ(apptest::GuardAttributes(dir.path() + name), before) << name;
   }
 }
 
@@ -101,7 +87,7 @@ TEST(RestoreSequences, AFileThatWasNotThereIsGoneAgainAfterTheRestore) {
       recorder.clear();
     }
 
-    ExpectSilentRestore(dir.path());
+    apptest::ExpectSilentRestore(dir.path());
     EXPECT_FALSE(PathExists(scalability));
     EXPECT_EQ(ReadFileBytes(dir.path() + "Engine.ini"), apptest::kEngine);
     EXPECT_EQ(ReadFileBytes(dir.path() + "GameUserSettings.ini"), apptest::kGameUserSettings);
@@ -135,7 +121,7 @@ TEST(RestoreSequences, AFileHeldAtTheFirstOptimizeIsLeftAloneOrRecordedLater) {
       EXPECT_TRUE(PathExists(settings));
     }
 
-    ExpectSilentRestore(dir.path());
+    apptest::ExpectSilentRestore(dir.path());
     EXPECT_EQ(ReadFileBytes(dir.path() + "Engine.ini"), apptest::kEngine);
     EXPECT_EQ(ReadFileBytes(dir.path() + "Scalability.ini"), apptest::kScalability);
     if (deletedBeforeTheNext)
@@ -185,7 +171,7 @@ TEST(RestoreSequences, AFileTheGameHoldsCountsAsBackOnlyWhenEveryByteIsTheCopys)
       continue;
     }
     EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\GameUserSettings.ini"), original);
-    ExpectSilentRestore(dir.path());
+    apptest::ExpectSilentRestore(dir.path());
     EXPECT_EQ(ReadFileBytes(settings), original);
   }
 }
@@ -226,7 +212,7 @@ TEST(RestoreSequences, ACopyCutShortByACrashIsNeverTrusted) {
   EXPECT_EQ(update.label2Caption, app::kOptimizeDoneCaption);
   EXPECT_NE(ReadFileBytes(folder + "GameUserSettings.ini"), apptest::kGameUserSettings);
   EXPECT_FALSE(PathExists(folder + kBackup + "\\~GameUserSettings.ini.tmp"));
-  ExpectSilentRestore(folder);
+  apptest::ExpectSilentRestore(folder);
   apptest::ExpectGameFilesUnchanged(folder);
   testing_support::RemoveTree(folder.substr(0, folder.size() - 1));
 }

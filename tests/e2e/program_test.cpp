@@ -28,7 +28,10 @@ class ProgramTest : public testing::Test {
     for (std::size_t at = folder.find('\\', 3); at != std::string::npos;
          at = folder.find('\\', at + 1))
       CreateDirectoryA(folder.substr(0, at).c_str(), nullptr);
-    WriteFileBytes(folder + "Engine.ini", kEngine);
+    SeedGameFiles(kEngine);
+  }
+  void SeedGameFiles(const std::string& engine) {
+    WriteFileBytes(folder + "Engine.ini", engine);
     WriteFileBytes(folder + "GameUserSettings.ini", kSettings);
     WriteFileBytes(folder + "Scalability.ini", kScalability);
   }
@@ -128,9 +131,7 @@ TEST_F(ProgramTest, KilledDuringTheFirstOptimizeItLosesNoOriginal) {
   for (const DWORD killedAfter : {0, 2, 5, 10, 20, 40, 80, 160}) {
     SCOPED_TRACE(testing::Message() << "killed " << killedAfter << " ms after the click");
     testing_support::RemoveTree(folder + "墨鸢一键优化备份");
-    WriteFileBytes(folder + "Engine.ini", engine);
-    WriteFileBytes(folder + "GameUserSettings.ini", kSettings);
-    WriteFileBytes(folder + "Scalability.ini", kScalability);
+    SeedGameFiles(engine);
     {
       e2e::RunningProgram program;
       ASSERT_NE(program.window(), nullptr);
