@@ -4,6 +4,7 @@
 
 #include "app/config_folder.h"
 #include "app/file_ops.h"
+#include "app/retry_while_held.h"
 #include "app/texts.h"
 #include "runtime/commands.h"
 #include "runtime/unique_handle.h"
@@ -72,6 +73,7 @@ bool OriginalIsSaved(const std::string& folder, const char* name) {
 }
 
 WindowUpdate RestoreAction(const std::string& folder) {
+  const ActionWaits waits;
   const std::string backup = folder + kBackupFolder;
   // Without a backup folder nothing can be put back. The empty one made here goes again; one
   // that was neither found nor made on this folder text is never removed.

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 
+#include "app/retry_while_held.h"
 #include "runtime/unique_handle.h"
 
 namespace app {
@@ -37,21 +38,40 @@ bool WithAttributesCleared(const std::string& path, DWORD cleared, Operation ope
 }
 
 // Writes what the system still holds of the file to the disk. A read-only file cannot be opened
-// for writing, which flushing needs: its attribute is lifted meanwhile.
+// for writing, which flushing needs: its attribute is lifted meanwhile. The file is opened sharing
+// everything, so that a program reading it at the same moment does not make the flush fail.
 bool FlushToDisk(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return false;
   const bool readOnly = attributes & FILE_ATTRIBUTE_READONLY;
   if (readOnly && !SetFileAttributesA(path.c_str(), Without(attributes, FILE_ATTRIBUTE_READONLY)))
     return false;
-  bool flushed;
-  {
-    const runtime::UniqueFile file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    flushed = file && FlushFileBuffers(file.get());
-  }
+  const bool flushed = RetryWhileHeld(path, [&] {
+    const runtime::UniqueFile file(CreateFileA(
+        path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, 0, nullptr));
+    return file && FlushFileBuffers(file.get());
+  });
+  if (flushed && SaveCopySeams().afterStep) SaveCopySeams().afterStep(SaveCopyStep::kFlushed, path);
   if (readOnly && !SetFileAttributesA(path.c_str(), attributes)) return false;
   return flushed;
+}
+
+// Deletes a file and sees its name gone. A deleted file that another program still holds open
+// keeps its name until that program lets go (under Wine, and on Windows without POSIX-style
+// deletion), and meanwhile no file of that name can be made and its folder cannot be removed: it
+// counts as held.
+bool RemoveFile(const std::string& path) {
+  return RetryWhileHeld(path, [&] {
+    if (!DeleteFileA(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) return false;
+    if (FileIsAbsent(path)) return true;
+    SetLastError(ERROR_SHARING_VIOLATION);
+    return false;
+  });
+}
+
+bool RemoveFolder(const std::string& path) {
+  return RetryWhileHeld(path, [&] { return RemoveDirectoryA(path.c_str()) != FALSE; });
 }
 
 runtime::UniqueFile OpenForReading(const std::string& path) {
@@ -71,9 +91,9 @@ void DeleteContents(const std::string& folder) {
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       // A linked folder points somewhere else: remove the link, never what it points to.
       if (!IsLink(entry.dwFileAttributes)) DeleteContents(path);
-      RemoveDirectoryA(path.c_str());
+      RemoveFolder(path);
     } else {
-      DeleteFileA(path.c_str());
+      RemoveFile(path);
     }
   } while (FindNextFileA(find.get(), &entry));
 }
@@ -111,8 +131,10 @@ bool CreateFolder(const std::string& path) {
 
 bool CopyBackOver(const std::string& from, const std::string& to) {
   constexpr DWORD kRefused = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
-  if (!WithAttributesCleared(to, kRefused,
-                             [&] { return CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE; }))
+  if (!WithAttributesCleared(to, kRefused, [&] {
+        return RetryWhileHeld(to,
+                              [&] { return CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE; });
+      }))
     return false;
   // Windows gives the replaced file the attributes of the source; Wine keeps the old ones.
   const DWORD source = GetFileAttributesA(from.c_str()), copied = GetFileAttributesA(to.c_str());
@@ -125,10 +147,13 @@ bool CopyBackOver(const std::string& from, const std::string& to) {
 bool SaveWholeCopy(const std::string& from, const std::string& to, const std::string& unfinished) {
   // What an earlier run left unfinished is not a copy: it is made again.
   DeleteFileIfPresent(unfinished);
-  bool whole = CopyFileA(from.c_str(), unfinished.c_str(), TRUE) != FALSE;
-  if (whole && SaveCopySeams().afterCopy) SaveCopySeams().afterCopy(unfinished);
-  whole = whole && FlushToDisk(unfinished) &&
-          MoveFileExA(unfinished.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH);
+  bool whole = RetryWhileHeld(
+      unfinished, [&] { return CopyFileA(from.c_str(), unfinished.c_str(), TRUE) != FALSE; });
+  if (whole && SaveCopySeams().afterStep)
+    SaveCopySeams().afterStep(SaveCopyStep::kCopied, unfinished);
+  whole = whole && FlushToDisk(unfinished) && RetryWhileHeld(unfinished, [&] {
+            return MoveFileExA(unfinished.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+          });
   if (!whole) DeleteFileIfPresent(unfinished);
   return whole;
 }
@@ -149,9 +174,8 @@ bool FileIsAbsent(const std::string& path) {
 }
 
 bool DeleteFileIfPresent(const std::string& path) {
-  return FileIsAbsent(path) || WithAttributesCleared(path, FILE_ATTRIBUTE_READONLY, [&] {
-           return DeleteFileA(path.c_str()) != FALSE;
-         });
+  return FileIsAbsent(path) ||
+         WithAttributesCleared(path, FILE_ATTRIBUTE_READONLY, [&] { return RemoveFile(path); });
 }
 
 bool EntryExists(const std::string& path) {
@@ -193,7 +217,7 @@ bool RemoveFolderTree(const std::string& folder) {
   if (folder.empty() || IsDriveRoot(folder)) return false;
   // Listing a linked folder would list, and delete, what it points to.
   if (!IsLinkedFolder(folder)) DeleteContents(folder);
-  return RemoveDirectoryA(folder.c_str()) != FALSE;
+  return RemoveFolder(folder);
 }
 
 }  // namespace app

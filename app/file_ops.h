@@ -10,7 +10,8 @@ bool CreateFolder(const std::string& path);
 
 // CopyFileA over the destination, which takes the bytes and the attributes of the source. The
 // destination's read-only and hidden attributes are cleared first, since Windows copies over
-// neither. Fails when the destination is in use; it then keeps its bytes and its attributes.
+// neither. Fails when the destination stays in use beyond a moment's hold; it then keeps its bytes
+// and its attributes.
 bool CopyBackOver(const std::string& from, const std::string& to);
 
 // Makes a copy that is whole or absent: the bytes go to a file of the unfinished name, which is
@@ -19,10 +20,12 @@ bool CopyBackOver(const std::string& from, const std::string& to);
 // copy keeps the attributes of the source. On failure no file of either name is left.
 bool SaveWholeCopy(const std::string& from, const std::string& to, const std::string& unfinished);
 
-// Where a test stops SaveWholeCopy to see what a crash in the middle of a copy leaves on disk:
-// called, when set, with the unfinished copy's path right after its bytes were copied.
+// Where a test looks into SaveWholeCopy: called, when set, with the unfinished copy's path right
+// after its bytes were copied and right after they were flushed to disk, to see the order of the
+// steps or what a crash in the middle of a copy leaves on disk.
+enum class SaveCopyStep { kCopied, kFlushed };
 struct SaveCopySeam {
-  void (*afterCopy)(const std::string& unfinished) = nullptr;
+  void (*afterStep)(SaveCopyStep step, const std::string& unfinished) = nullptr;
 };
 SaveCopySeam& SaveCopySeams();
 
@@ -34,7 +37,8 @@ bool CreateEmptyFile(const std::string& path);
 bool FileIsAbsent(const std::string& path);
 
 // Deletes a file, its read-only attribute cleared first; a file that is not there counts as
-// deleted. When the file cannot be deleted (it is in use) it keeps its attributes.
+// deleted, and one that another program holds for a moment is deleted once it lets go. When the
+// file cannot be deleted (it is in use) it keeps its attributes.
 bool DeleteFileIfPresent(const std::string& path);
 
 // True when a file, folder or link of that name exists.
@@ -54,9 +58,9 @@ bool IsLinkedFolder(const std::string& path);
 
 // Removes a folder with everything in it. The path is taken as it is (blanks included, as every
 // other file call takes it); an empty path and a drive root fail at once. Entries whose names begin
-// with "." are left alone. A linked folder (a reparse point), the one named or one inside it, is
-// removed as a link: what it points to stays. Failures on the way are ignored; the result is that
-// of removing the folder itself.
+// with "." are left alone; a file that another program holds for a moment is waited for. A linked
+// folder (a reparse point), the one named or one inside it, is removed as a link: what it points to
+// stays. Failures on the way are ignored; the result is that of removing the folder itself.
 bool RemoveFolderTree(const std::string& path);
 
 // True for "X:" followed by nothing but path separators: a drive root, never removed.

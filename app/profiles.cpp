@@ -8,6 +8,7 @@
 
 #include "app/backup.h"
 #include "app/file_ops.h"
+#include "app/retry_while_held.h"
 #include "app/texts.h"
 #include "runtime/commands.h"
 
@@ -16,10 +17,13 @@ namespace app {
 bool WriteProfileItem(const std::string& folder, const ProfileItem& item) {
   const std::string path = folder + item.file;
   if (!HasFolderPart(path)) return false;
-  return WritePrivateProfileStringA(item.section, item.key, item.value, path.c_str()) != FALSE;
+  return RetryWhileHeld(path, [&] {
+    return WritePrivateProfileStringA(item.section, item.key, item.value, path.c_str()) != FALSE;
+  });
 }
 
 WindowUpdate OptimizeAction(const std::string& folder, const Profile& profile) {
+  const ActionWaits waits;
   const bool backupReported = BackupStep(folder);
   // Decided before the first write: a write creates a missing file, which then has no copy.
   std::vector<std::string_view> unsaved;

@@ -59,8 +59,9 @@ inline constexpr char kOptimizeDoneCaption[] =
 inline constexpr char kWriteFailedMessage[] =
     "写入配置文件失败，请关闭游戏并取消配置文件的只读属性后重试。";
 
-// WritePrivateProfileStringA of one item into folder + item.file. A path without a folder part
-// is not written: the profile functions would put it into the Windows directory.
+// WritePrivateProfileStringA of one item into folder + item.file, tried again while another
+// program holds the file for a moment. A path without a folder part is not written: the profile
+// functions would put it into the Windows directory.
 bool WriteProfileItem(const std::string& folder, const ProfileItem& item);
 
 // Backup step, then every item of the profile in order, except the items of a file that has no

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/backup.h"
+#include "app/retry_while_held.h"
 #include "tests/support/seam_recorder.h"
 #include "tests/support/temp_dir.h"
 
@@ -92,11 +93,15 @@ inline void ExpectSilentRestore(const std::string& folder) {
 
 // A file held open as the running game holds its settings: without sharing, nothing can read,
 // replace or delete it until the handle is closed; with FILE_SHARE_READ it can still be read.
+// The program waits a moment for a holder to let go; this one never does while it is held, so the
+// waits are counted instead of slept.
 class FileLock {
  public:
   explicit FileLock(const std::string& path, DWORD share = 0)
-      : handle_(
-            CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+      : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)),
+        sleep_(app::HoldWaitSeams().wait) {
+    app::HoldWaitSeams().wait = [](DWORD) {};
+  }
   ~FileLock() { Release(); }
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
@@ -105,10 +110,12 @@ class FileLock {
   void Release() {
     if (held()) CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;
+    app::HoldWaitSeams().wait = sleep_;
   }
 
  private:
   HANDLE handle_;
+  void (*sleep_)(DWORD);
 };
 
 // Keeps the process's current directory and puts it back at the end.

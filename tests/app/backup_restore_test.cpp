@@ -101,6 +101,13 @@ TEST(BackupRestore, AFileNamedLikeTheBackupFolderCountsAsABackupButNothingIsWrit
   EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kDeleteFailed});
   ExpectShellOpenedOnce(recorder, dir.path());
   EXPECT_EQ(ReadFileBytes(dir.path() + kBackup), "not a folder");
+
+  // Without the three files, no record of their absence can go into it either: a backup failure.
+  for (const char* name : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"})
+    ASSERT_TRUE(DeleteFileA((dir.path() + name).c_str()));
+  recorder.clear();
+  app::OptimizeAction(dir.path(), app::kLowSpecProfile);
+  EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kBackupFailed});
 }
 
 TEST(BackupRestore, ADotFileInTheBackupFolderSurvivesAndTheEmptiedFolderIsCompletedLater) {

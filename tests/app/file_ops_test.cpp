@@ -291,7 +291,26 @@ TEST(SaveWholeCopy, ACopyIsWholeOrAbsentAndNeverReplacesOne) {
   WriteFileBytes(unfinished, "cut sh");
   ASSERT_TRUE(SetFileAttributesA(unfinished.c_str(), FILE_ATTRIBUTE_READONLY));
 
+  // The bytes are on disk before the copy gets its name; a reader that shares everything, as a
+  // scanner does, stops neither the flush nor the renaming.
+  static std::vector<app::SaveCopyStep> steps;
+  static std::string named;
+  static HANDLE reader;
+  steps.clear();
+  named = to;
+  app::SaveCopySeams().afterStep = [](app::SaveCopyStep step, const std::string& path) {
+    EXPECT_FALSE(PathExists(named));
+    EXPECT_EQ(ReadFileBytes(path), std::string(100000, 'e'));
+    if (step == app::SaveCopyStep::kCopied)
+      reader = CreateFileA(path.c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    steps.push_back(step);
+  };
   EXPECT_TRUE(app::SaveWholeCopy(from, to, unfinished));
+  app::SaveCopySeams().afterStep = nullptr;
+  CloseHandle(reader);
+  EXPECT_EQ(steps, (std::vector{app::SaveCopyStep::kCopied, app::SaveCopyStep::kFlushed}));
   EXPECT_EQ(ReadFileBytes(to), std::string(100000, 'e'));
   EXPECT_EQ(apptest::GuardAttributes(to), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
   EXPECT_FALSE(PathExists(unfinished));

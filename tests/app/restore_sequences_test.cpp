@@ -6,6 +6,7 @@
 #include "app/backup.h"
 #include "app/file_ops.h"
 #include "app/profiles.h"
+#include "app/retry_while_held.h"
 #include "tests/app/app_test_util.h"
 #include "tests/support/seam_recorder.h"
 
@@ -45,11 +46,19 @@ TEST(RestoreSequences, FilesMarkedReadOnlyOrHiddenAfterTheOptimizeComeBackAsThey
 
 // A file that was not there is recorded absent, written by the profile, and deleted again by the
 // restore: after one optimize or two, even when it was marked read-only or the game held it at
-// the first restore; one deleted by hand meanwhile counts as gone.
+// the first restore; one deleted by hand meanwhile counts as gone. The record, and a copy a crash
+// left unfinished, go with the folder even when they are read-only.
 TEST(RestoreSequences, AFileThatWasNotThereIsGoneAgainAfterTheRestore) {
-  enum class Then { kRestore, kOptimizeAgain, kMarkReadOnly, kHoldAtRestore, kDeletedByHand };
+  enum class Then {
+    kRestore,
+    kOptimizeAgain,
+    kMarkReadOnly,
+    kHoldAtRestore,
+    kDeletedByHand,
+    kReadOnlyLeftovers
+  };
   for (const Then then : {Then::kRestore, Then::kOptimizeAgain, Then::kMarkReadOnly,
-                          Then::kHoldAtRestore, Then::kDeletedByHand}) {
+                          Then::kHoldAtRestore, Then::kDeletedByHand, Then::kReadOnlyLeftovers}) {
     SCOPED_TRACE(static_cast<int>(then));
     SeamRecorder recorder;
     TempDir dir;
@@ -76,6 +85,12 @@ TEST(RestoreSequences, AFileThatWasNotThereIsGoneAgainAfterTheRestore) {
     }
     if (then == Then::kDeletedByHand) {
       ASSERT_TRUE(DeleteFileA(scalability.c_str()));
+    }
+    if (then == Then::kReadOnlyLeftovers) {
+      const std::string unfinished = dir.path() + kBackup + "\\~Engine.ini.tmp";
+      WriteFileBytes(unfinished, "cut sh");
+      for (const std::string& own : {unfinished, dir.path() + kBackup + "\\Scalability.ini.不存在"})
+        ASSERT_TRUE(SetFileAttributesA(own.c_str(), FILE_ATTRIBUTE_READONLY));
     }
     if (then == Then::kHoldAtRestore) {
       apptest::FileLock lock(scalability);
@@ -176,6 +191,49 @@ TEST(RestoreSequences, AFileTheGameHoldsCountsAsBackOnlyWhenEveryByteIsTheCopys)
   }
 }
 
+// A scanner holds a file for a moment, here until the program first waits: GameUserSettings.ini
+// sharing reading only while the profile is written, a saved copy sharing everything (it can be
+// deleted, but keeps its name until it is let go) while the backup folder is removed. Both clicks
+// end as if it had not been there.
+TEST(RestoreSequences, AFileAScannerHoldsForAMomentIsWaitedFor) {
+  struct Row {
+    bool atRestore;
+    const char* file;
+    DWORD share;
+  };
+  const Row rows[] = {{false, "GameUserSettings.ini", FILE_SHARE_READ},
+                      {true, "墨鸢一键优化备份\\Engine.ini",
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE}};
+  static HANDLE held;
+  static int waits;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.file);
+    SeamRecorder recorder;
+    TempDir dir;
+    apptest::WriteGameFiles(dir.path());
+    if (row.atRestore) app::OptimizeAction(dir.path(), app::kLowSpecProfile);
+    held = CreateFileA((dir.path() + row.file).c_str(), GENERIC_READ, row.share, nullptr,
+                       OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    waits = 0;
+    app::HoldWaitSeams().wait = [](DWORD) {
+      if (waits++ == 0) CloseHandle(held);
+    };
+    if (row.atRestore) {
+      apptest::ExpectSilentRestore(dir.path());
+      apptest::ExpectGameFilesUnchanged(dir.path());
+    } else {
+      EXPECT_EQ(app::OptimizeAction(dir.path(), app::kLowSpecProfile).label2Caption,
+                app::kOptimizeDoneCaption);
+      EXPECT_TRUE(recorder.messages().empty());
+      EXPECT_EQ(apptest::ReadIni(dir.path() + "GameUserSettings.ini")[0].second.size(), 8u);
+    }
+    app::HoldWaitSeams().wait = nullptr;
+    if (waits == 0) CloseHandle(held);
+    EXPECT_GT(waits, 0);
+  }
+}
+
 // The program dies in the middle of its first backup, with the copy of GameUserSettings.ini cut
 // short (a crash, Task Manager, a power cut). Nothing cut short is taken for a copy: the next
 // optimize saves the file again before writing it, and the restore gives back every byte.
@@ -190,9 +248,9 @@ TEST(RestoreSequences, ACopyCutShortByACrashIsNeverTrusted) {
 
   EXPECT_EXIT(
       {
-        app::SaveCopySeams().afterCopy = [](const std::string& path) {
+        app::SaveCopySeams().afterStep = [](app::SaveCopyStep step, const std::string& path) {
           static int copies = 0;
-          if (++copies < 2) return;
+          if (step != app::SaveCopyStep::kCopied || ++copies < 2) return;
           // What a crash in the middle of CopyFileA was seen to leave: an empty file.
           CloseHandle(
               CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, 0, nullptr));

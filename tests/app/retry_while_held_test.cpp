@@ -1,0 +1,85 @@
+// A file step that fails because another program holds the file for a moment is tried again; a
+// step refused for good is not, and no step or action waits longer than its limit.
+#include "app/retry_while_held.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/temp_dir.h"
+
+using testing_support::TempDir;
+using testing_support::WriteFileBytes;
+
+namespace {
+
+// Adds up the waits between tries instead of sleeping them.
+class CountedWaits {
+ public:
+  CountedWaits() {
+    total = 0;
+    app::HoldWaitSeams().wait = [](DWORD milliseconds) { total += milliseconds; };
+  }
+  ~CountedWaits() { app::HoldWaitSeams().wait = nullptr; }
+  static inline DWORD total = 0;
+};
+
+}  // namespace
+
+TEST(RetryWhileHeld, WaitsOutHoldersButNotRefusalsAndNeverForLong) {
+  TempDir dir;
+  const std::string file = dir.path() + "Engine.ini", readOnly = dir.path() + "Scalability.ini";
+  WriteFileBytes(file, "x");
+  WriteFileBytes(readOnly, "x");
+  ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+  struct Row {
+    const char* what;
+    std::string path;
+    DWORD error;
+    bool waitedOut;
+  };
+  const Row rows[] = {
+      {"sharing violation", file, ERROR_SHARING_VIOLATION, true},
+      {"lock violation", file, ERROR_LOCK_VIOLATION, true},
+      {"access denied to a file", file, ERROR_ACCESS_DENIED, true},
+      {"access denied to a read-only file", readOnly, ERROR_ACCESS_DENIED, false},
+      {"access denied to a new file", dir.path() + "new.ini", ERROR_ACCESS_DENIED, false},
+      {"access denied to a folder", dir.path(), ERROR_ACCESS_DENIED, false},
+      {"folder not found", dir.path() + "gone\\x.ini", ERROR_PATH_NOT_FOUND, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    const CountedWaits waits;
+    int tries = 0;
+    const auto failsTwice = [&] {
+      if (++tries > 2) return true;
+      SetLastError(row.error);
+      return false;
+    };
+    EXPECT_EQ(app::RetryWhileHeld(row.path, failsTwice), row.waitedOut);
+    EXPECT_EQ(tries, row.waitedOut ? 3 : 1);
+    EXPECT_EQ(waits.total > 0, row.waitedOut);
+    if (!row.waitedOut) {
+      EXPECT_EQ(GetLastError(), row.error);
+    }
+  }
+
+  // A holder that never lets go: about a second for each step, about three for an action.
+  const auto heldForever = [] {
+    SetLastError(ERROR_SHARING_VIOLATION);
+    return false;
+  };
+  const CountedWaits waits;
+  EXPECT_FALSE(app::RetryWhileHeld(file, heldForever));
+  EXPECT_GE(waits.total, 900u);
+  EXPECT_LE(waits.total, 1000u);
+  {
+    const app::ActionWaits action;
+    waits.total = 0;
+    for (int step = 0; step < 5; ++step) EXPECT_FALSE(app::RetryWhileHeld(file, heldForever));
+    EXPECT_GE(waits.total, 2900u);
+    EXPECT_LE(waits.total, 3000u);
+  }
+  waits.total = 0;
+  EXPECT_FALSE(app::RetryWhileHeld(file, heldForever));
+  EXPECT_GE(waits.total, 900u);
+  SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
