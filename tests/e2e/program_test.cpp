@@ -23,11 +23,7 @@ const std::string kScalability = "[TextureQuality@3]\r\nr.MaxAnisotropy=16\r\n";
 class ProgramTest : public testing::Test {
  protected:
   void SetUp() override {
-    folder = app::ResolveConfigFolder();
-    testing_support::RemoveTree(folder.substr(0, folder.size() - 1));
-    for (std::size_t at = folder.find('\\', 3); at != std::string::npos;
-         at = folder.find('\\', at + 1))
-      CreateDirectoryA(folder.substr(0, at).c_str(), nullptr);
+    folder = e2e::FreshGameFolder();
     SeedGameFiles(kEngine);
   }
   void SeedGameFiles(const std::string& engine) {

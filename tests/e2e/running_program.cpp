@@ -5,12 +5,24 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "app/config_folder.h"
+#include "tests/support/temp_dir.h"
+
 namespace e2e {
 
 std::string ProgramPath() {
   std::string path = "Z:" + std::string(CHENGYUAN_EXE);
   std::replace(path.begin(), path.end(), '/', '\\');
   return path;
+}
+
+std::string FreshGameFolder() {
+  const std::string folder = app::ResolveConfigFolder();
+  testing_support::RemoveTree(folder.substr(0, folder.size() - 1));
+  for (std::size_t at = folder.find('\\', 3); at != std::string::npos;
+       at = folder.find('\\', at + 1))
+    CreateDirectoryA(folder.substr(0, at).c_str(), nullptr);
+  return folder;
 }
 
 namespace {

@@ -10,6 +10,9 @@ namespace e2e {
 // The executable's path as Windows sees it under Wine.
 std::string ProgramPath();
 
+// The game's folder of the test prefix's user, as the program resolves it, made anew and empty.
+std::string FreshGameFolder();
+
 class RunningProgram {
  public:
   // Starts the executable (the built program unless another copy is named) and waits for its

@@ -94,11 +94,7 @@ constexpr DWORD kStrict = FILE_SHARE_READ;
 class ScannerTest : public testing::Test {
  protected:
   void SetUp() override {
-    folder = app::ResolveConfigFolder();
-    testing_support::RemoveTree(folder.substr(0, folder.size() - 1));
-    for (std::size_t at = folder.find('\\', 3); at != std::string::npos;
-         at = folder.find('\\', at + 1))
-      CreateDirectoryA(folder.substr(0, at).c_str(), nullptr);
+    folder = e2e::FreshGameFolder();
     // A player's notes in comment lines make Engine.ini large enough to be seen while it is copied.
     std::string notes;
     while (notes.size() < (4 << 20))
