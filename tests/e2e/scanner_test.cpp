@@ -163,6 +163,7 @@ TEST_F(ScannerTest, AHolderThatDoesNotLetGoLosesNothingAndTheNextClickCompletes)
   program.Click("低配优化");
   CloseHandle(holder);
   EXPECT_EQ(program.messagesAnswered(), 1);
+  EXPECT_TRUE(IsWindowEnabled(program.Button("还原")));
   ExpectFiles(originals, folder + app::kBackupFolder + "\\");
   EXPECT_EQ(ReadFileBytes(folder + "GameUserSettings.ini"), originals["GameUserSettings.ini"]);
 
