@@ -20,9 +20,9 @@ class RunningProgram {
   // Starts the executable (the built program unless another copy is named) and waits for its
   // main window.
   explicit RunningProgram(const std::string& program = ProgramPath());
-  // Starts the built program as Wine started with LANG=locale does, and waits for its main
-  // window. Under Wine a process takes its locale, and the system code page with it, from the
-  // Unix environment it starts in: a program that a Windows program starts inherits its parent's,
+  // Starts the executable as Wine started with LANG=locale does, and waits for its main window.
+  // Under Wine a process takes its locale, and the system's code page with it, from the Unix
+  // environment it starts in: a program that a Windows program starts inherits its parent's,
   // whatever its environment block says, so this one is started through Wine's loader, a Unix
   // program, with LANG in its environment block and without LC_ALL.
   RunningProgram(const std::string& program, const std::string& locale);
