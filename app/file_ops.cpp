@@ -100,15 +100,6 @@ void DeleteContents(const std::string& folder) {
 
 }  // namespace
 
-std::wstring ToWide(const std::string& text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
-  return wide;
-}
-
 bool IsDriveRoot(const std::string& path) {
   const std::wstring wide = ToWide(path);
   if (wide.size() < 2 || wide[1] != L':') return false;

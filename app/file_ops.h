@@ -3,6 +3,8 @@
 // small path checks they and the profile writes share. Paths are code page 936 texts.
 #include <string>
 
+#include "runtime/wide_text.h"
+
 namespace app {
 
 // CreateDirectoryA of the one folder named, not recursive.
@@ -70,7 +72,7 @@ bool IsDriveRoot(const std::string& path);
 // file name, which the profile functions would put into the Windows directory, does not.
 bool HasFolderPart(const std::string& path);
 
-// The text in UTF-16, converted from the ANSI code page.
-std::wstring ToWide(const std::string& text);
+// The text in UTF-16, converted from the process's code page.
+using runtime::ToWide;
 
 }  // namespace app

@@ -9,6 +9,7 @@
 #include "app/profiles.h"
 #include "app/texts.h"
 #include "app/window_update.h"
+#include "runtime/commands.h"
 #include "skin/skin.h"
 
 namespace app {
@@ -29,6 +30,7 @@ void ShowUpdate(runtime::Form& form, const WindowUpdate& update) {
 }  // namespace
 
 void StartUpHandler(runtime::Form& form) {
+  runtime::InfoMessageUnlessCodePage936(kCodePageMessage);
   skin::SetUpSkin({
       .windowId = static_cast<std::int32_t>(kMainWindowId),
       .unitId = static_cast<std::int32_t>(kMainWindowSelf),

@@ -354,7 +354,8 @@ int main(int argc, char** argv) {
       before = Quoted(beforePath);
     }
   }
-  runtime::Seams() = {SilentMessageBox, SilentShell};
+  runtime::Seams().messageBox = SilentMessageBox;
+  runtime::Seams().shellExecute = SilentShell;
   skin::CreateSkinObjects();
   draw::StartGdiplus();
 

@@ -1,5 +1,7 @@
 #include "runtime/form.h"
 
+#include "runtime/wide_text.h"
+
 namespace runtime {
 namespace {
 
@@ -88,10 +90,12 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
   c.visible = def.visible;
   c.top = def.top;
   c.text = def.text ? def.text : "";
+  // GDI reads a narrow face name in the system's code page, not in the process's.
   if (def.font)
-    c.font.reset(::CreateFontA(def.font->height, 0, 0, 0, def.font->weight, FALSE, FALSE, FALSE,
+    c.font.reset(::CreateFontW(def.font->height, 0, 0, 0, def.font->weight, FALSE, FALSE, FALSE,
                                def.font->charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, def.font->face));
+                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                               ToWide(def.font->face).c_str()));
 
   const char* windowClass = nullptr;
   // Each child window is clipped by the siblings stacked above it, so that a component that
@@ -116,9 +120,13 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
     case Kind::TransparentLabel:
       return;  // no window of their own
   }
-  c.window = ::CreateWindowExA(
-      0, windowClass, c.text.c_str(), style, def.left, def.top, def.width, def.height, window_,
-      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(def.id)), Instance(), nullptr);
+  // Child windows are Unicode windows whose texts the form converts itself (Text, SetText): an
+  // ANSI edit control would keep its content in whatever code page the system converts ANSI
+  // window messages with.
+  c.window = ::CreateWindowExW(0, ToWide(windowClass).c_str(), ToWide(c.text).c_str(), style,
+                               def.left, def.top, def.width, def.height, window_,
+                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(def.id)), Instance(),
+                               nullptr);
   if (!c.window) return;
   ::SetWindowLongPtrA(c.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
   HFONT font = c.font ? c.font.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
@@ -160,11 +168,10 @@ std::string Form::Text(std::uint32_t id) const {
   const Component* c = Find(id);
   if (!c) return {};
   if (!c->window) return c->text;
-  const int length = ::GetWindowTextLengthA(c->window);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = ::GetWindowTextA(c->window, text.data(), length + 1);
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(c->window)) + 1, L'\0');
+  const int copied = ::GetWindowTextW(c->window, text.data(), static_cast<int>(text.size()));
   text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-  return text;
+  return ToNarrow(text);
 }
 
 void Form::SetText(std::uint32_t id, const std::string& text) {
@@ -172,7 +179,7 @@ void Form::SetText(std::uint32_t id, const std::string& text) {
   if (!c) return;
   c->text = text;
   if (c->window)
-    ::SetWindowTextA(c->window, text.c_str());
+    ::SetWindowTextW(c->window, ToWide(text).c_str());
   else if (c->def->kind == Kind::TransparentLabel)
     RepaintLabel(*c);
 }
@@ -297,7 +304,8 @@ void Form::PaintLabel(HDC dc, const Component& label) const {
   const COLORREF previousColour = ::SetTextColor(dc, RGB(255, 255, 255));
   UINT format = DT_LEFT | DT_NOPREFIX;
   format |= label.def->wordWrap ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER);
-  ::DrawTextA(dc, label.text.c_str(), -1, &rect, format);
+  // GDI would convert a narrow text with the system's code page, not with the process's.
+  ::DrawTextW(dc, ToWide(label.text).c_str(), -1, &rect, format);
   ::SetTextColor(dc, previousColour);
   ::SetBkMode(dc, previousMode);
 }

@@ -5,7 +5,7 @@
 namespace runtime {
 
 PlatformSeams& Seams() {
-  static PlatformSeams seams{::MessageBoxA, ::ShellExecuteA};
+  static PlatformSeams seams{::MessageBoxA, ::MessageBoxW, ::ShellExecuteA, ::GetACP};
   return seams;
 }
 

@@ -22,11 +22,22 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-generate_locale() {
-  locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$' && return
-  log "generating the zh_CN.UTF-8 locale"
-  sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' >> /etc/locale.gen
+# Wine takes the system's ANSI code page from the locale: zh_CN.UTF-8 gives 936, the program's
+# own; zh_TW.UTF-8 (950) and en_US.UTF-8 (1252) are the systems the tests also start the program
+# under. A locale that is not generated gives Wine ASCII file names instead.
+LOCALES=(zh_CN.UTF-8 zh_TW.UTF-8 en_US.UTF-8)
+
+generate_locales() {
+  local name missing=()
+  for name in "${LOCALES[@]}"; do
+    locale -a 2>/dev/null | grep -qix "${name%%.*}\.utf-\?8" || missing+=("$name")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  log "generating the locales ${missing[*]}"
+  for name in "${missing[@]}"; do
+    sed -i "s/^# *\(${name//./\\.} UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^${name//./\\.} UTF-8" /etc/locale.gen || echo "$name UTF-8" >> /etc/locale.gen
+  done
   locale-gen >/dev/null
 }
 
@@ -94,7 +105,7 @@ ensure_wine_user() {
 }
 
 install_packages
-generate_locale
+generate_locales
 ensure_wine_user
 build_dependencies
 log "ready (dependencies in $MINGW_DEPS_PREFIX)"

@@ -1,10 +1,16 @@
-// The real program's first frame, read back from the screen: what the skin must show there.
+// The real program's first frame, read back from the screen: what the skin must show there, and
+// that a player whose system is in another language sees it, and can use it, as in Chinese.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
+#include "app/backup.h"
+#include "runtime/bitmap_info.h"
+#include "runtime/unique_handle.h"
+#include "runtime/wide_text.h"
 #include "tests/e2e/running_program.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -32,37 +38,48 @@ struct Capture {
   }
 };
 
-// The window's screen area (and a margin of 2 pixels) as the screen shows it.
+// The window's screen area as the screen shows it.
 Capture CaptureWindow(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
   Capture capture;
   capture.width = r.right - r.left;
   capture.height = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  for (int y = 0; y < capture.height; ++y)
-    for (int x = 0; x < capture.width; ++x)
-      capture.pixels.push_back(GetPixel(screen, r.left + x, r.top + y));
-  ReleaseDC(nullptr, screen);
+  runtime::WindowDC screen(nullptr);
+  runtime::UniqueMemoryDC memory(CreateCompatibleDC(screen.get()));
+  runtime::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), capture.width, capture.height));
+  {
+    runtime::SelectedObject selected(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, capture.width, capture.height, screen.get(), r.left, r.top, SRCCOPY);
+  }
+  std::vector<RGBQUAD> bgra(static_cast<std::size_t>(capture.width) * capture.height);
+  BITMAPINFO layout = runtime::TopDown32(capture.width, capture.height);
+  GetDIBits(memory.get(), bitmap.get(), 0, capture.height, bgra.data(), &layout, DIB_RGB_COLORS);
+  for (const RGBQUAD& p : bgra) capture.pixels.push_back(RGB(p.rgbRed, p.rgbGreen, p.rgbBlue));
   return capture;
 }
 
-TEST(FrameOnScreen, ShowsBandsCaptionButtonsTipLineAndTheRoundedOutline) {
-  e2e::RunningProgram program;
-  ASSERT_NE(program.window(), nullptr);
-  // Paints run inside the program: read the screen until two readings with the program idle in
-  // between agree on a drawn frame (bounded; how long it takes does not matter).
-  Capture c = CaptureWindow(program.window());
+// Paints run inside the program: reads the screen until two readings with the program idle in
+// between agree on a drawn frame (bounded; how long it takes does not matter).
+Capture SettledFrame(HWND window) {
+  Capture c = CaptureWindow(window);
   for (int i = 0; i < 100; ++i) {
     DWORD_PTR ignored;
-    SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
     Sleep(100);
-    Capture again = CaptureWindow(program.window());
+    Capture again = CaptureWindow(window);
     // Settled: the same twice, and the frame drawn (inside differs from the clipped corner).
     const bool settled = again.pixels == c.pixels && again.at(100, 50) != again.at(0, 100);
     c = std::move(again);
     if (settled) break;
   }
+  return c;
+}
+
+TEST(FrameOnScreen, ShowsBandsCaptionButtonsTipLineAndTheRoundedOutline) {
+  e2e::RunningProgram program;
+  ASSERT_NE(program.window(), nullptr);
+  const Capture c = SettledFrame(program.window());
   ASSERT_EQ(c.width, 500);
   ASSERT_EQ(c.height, 200);
   const int W = 500, H = 200;
@@ -102,6 +119,50 @@ TEST(FrameOnScreen, ShowsBandsCaptionButtonsTipLineAndTheRoundedOutline) {
 
   PostMessageA(program.window(), WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+void TypeIntoPathBox(HWND window, const std::string& text) {
+  SendMessageW(FindWindowExA(window, nullptr, "Edit", nullptr), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(runtime::ToWide(text).c_str()));
+}
+
+// Under code page 950 or 1252 the program still reads its texts, and the paths in its box, as code
+// page 936 (the manifest's): the texts read right through the W functions, the frame is the one
+// shown in Chinese pixel for pixel (caption, tip line, labels and all), and a folder named in
+// Chinese is optimized and restored.
+TEST(FrameOnScreen, OtherSystemLanguagesShowTheChineseFrameAndUseChineseFolders) {
+  Capture chinese;
+  {
+    e2e::RunningProgram program(e2e::ProgramPath(), "zh_CN.UTF-8");
+    ASSERT_NE(program.window(), nullptr);
+    chinese = SettledFrame(program.window());
+  }
+  for (const char* locale : {"zh_TW.UTF-8", "en_US.UTF-8"}) {
+    SCOPED_TRACE(locale);
+    e2e::RunningProgram program(e2e::ProgramPath(), locale);
+    ASSERT_NE(program.window(), nullptr);
+    std::vector<std::wstring> texts{e2e::WindowTextW(program.window())};
+    for (HWND b = FindWindowExA(program.window(), nullptr, "Button", nullptr); b;
+         b = FindWindowExA(program.window(), b, "Button", nullptr))
+      texts.push_back(e2e::WindowTextW(b));
+    EXPECT_EQ(texts,
+              (std::vector<std::wstring>{L"澄远", L"低配优化", L"还原", L"普通优化", L"打开目录"}));
+    EXPECT_TRUE(SettledFrame(program.window()).pixels == chinese.pixels);
+
+    testing_support::TempDir dir("游戏配置");
+    const std::string engine = "[Core.System]\r\nPaths=../../../Engine/Content\r\n";
+    testing_support::WriteFileBytes(dir.path() + "Engine.ini", engine);
+    TypeIntoPathBox(program.window(), dir.path());
+    program.Click("低配优化");
+    EXPECT_NE(testing_support::ReadFileBytes(dir.path() + "Engine.ini"), engine);
+    program.Click("还原");
+    EXPECT_EQ(testing_support::ReadFileBytes(dir.path() + "Engine.ini"), engine);
+    EXPECT_FALSE(app::BackupExists(dir.path()));
+    TypeIntoPathBox(program.window(), dir.path() + "不存在\\");
+    program.Click("普通优化");
+    EXPECT_EQ(program.answered(), (std::vector<std::pair<std::wstring, std::wstring>>{
+                                      {L"信息：", L"备份失败，请以管理员身份运行本程序。"}}));
+  }
 }
 
 // The skin's close button ends the program at once, with exit code 0.

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/config_folder.h"
+#include "runtime/wide_text.h"
 #include "tests/support/temp_dir.h"
 
 namespace e2e {
@@ -25,13 +26,20 @@ std::string FreshGameFolder() {
   return folder;
 }
 
+std::wstring WindowTextW(HWND window) {
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+  return text;
+}
+
 namespace {
 
-// A visible top-level window of the process with the given caption and, when given, class.
+constexpr char kMainWindowClass[] = "ChengYuanMainWindow";
+
+// A visible top-level window of the process with the given class.
 struct WindowQuery {
   DWORD processId;
-  const char* caption;
-  const char* className;  // null: any class
+  const char* className;
   HWND found = nullptr;
 };
 
@@ -39,21 +47,31 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
   auto* query = reinterpret_cast<WindowQuery*>(param);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  char className[32] = {}, caption[32] = {};
+  char className[32] = {};
   GetClassNameA(window, className, sizeof className);
-  GetWindowTextA(window, caption, sizeof caption);
   if (owner != query->processId || !IsWindowVisible(window) ||
-      std::string(caption) != query->caption ||
-      (query->className && std::string(className) != query->className))
+      std::string(className) != query->className)
     return TRUE;
   query->found = window;
   return FALSE;
 }
 
-HWND FindProcessWindow(DWORD processId, const char* caption, const char* className = nullptr) {
-  WindowQuery query{processId, caption, className};
+HWND FindProcessWindow(DWORD processId, const char* className) {
+  WindowQuery query{processId, className};
   EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
   return query.found;
+}
+
+// The test's own environment with LANG=locale and without LC_ALL, which would override it.
+std::wstring EnvironmentInLocale(const std::string& locale) {
+  std::wstring block;
+  wchar_t* strings = GetEnvironmentStringsW();
+  for (const wchar_t* entry = strings; *entry; entry += wcslen(entry) + 1)
+    if (!std::wstring_view(entry).starts_with(L"LC_ALL=") &&
+        !std::wstring_view(entry).starts_with(L"LANG="))
+      block.append(entry).push_back(L'\0');
+  FreeEnvironmentStringsW(strings);
+  return block + L"LANG=" + runtime::ToWide(locale) + L'\0';  // c_str() adds the last zero
 }
 
 }  // namespace
@@ -67,8 +85,34 @@ RunningProgram::RunningProgram(const std::string& program) {
     throw std::runtime_error("cannot start " + command + " (error " +
                              std::to_string(GetLastError()) + ")");
   WaitForInputIdle(process_.hProcess, 10000);
+  WaitForMainWindow();
+}
+
+RunningProgram::RunningProgram(const std::string& program, const std::string& locale) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  std::string loader = "Z:" WINE_LOADER;
+  std::replace(loader.begin(), loader.end(), '/', '\\');
+  std::wstring command = runtime::ToWide('"' + loader + "\" \"" + program + '"');
+  std::wstring environment = EnvironmentInLocale(locale);
+  PROCESS_INFORMATION loaderProcess{};  // Wine gives no handles of a Unix process
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                      environment.data(), nullptr, &startup, &loaderProcess))
+    throw std::runtime_error("cannot start Wine's loader (error " + std::to_string(GetLastError()) +
+                             ")");
+  // The program is known by its main window from when it exists, still hidden, so that it is
+  // ended even when it never shows the window.
+  HWND created = nullptr;
+  for (int i = 0; i < 200 && !(created = FindWindowA(kMainWindowClass, nullptr)); ++i) Sleep(50);
+  GetWindowThreadProcessId(created, &process_.dwProcessId);
+  process_.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION,
+                                  FALSE, process_.dwProcessId);
+  if (process_.hProcess) WaitForMainWindow();
+}
+
+void RunningProgram::WaitForMainWindow() {
   for (int i = 0; i < 200 && !window_; ++i) {
-    window_ = FindProcessWindow(process_.dwProcessId, "澄远");
+    window_ = FindProcessWindow(process_.dwProcessId, kMainWindowClass);
     if (!window_) Sleep(50);
   }
 }
@@ -89,12 +133,14 @@ HWND RunningProgram::Button(const char* caption) const {
 }
 
 bool RunningProgram::AnswerInfoMessage() {
-  const HWND box = FindProcessWindow(process_.dwProcessId, "信息：", "#32770");
+  const HWND box = FindProcessWindow(process_.dwProcessId, "#32770");
   if (!box) return false;
-  PostMessageA(box, WM_COMMAND, IDOK, 0);
   // Window handles carry a generation count, so a new box never has the handle of the last one.
-  if (box != lastAnswered_) ++messagesAnswered_;
+  // The box's text is in its static control, whose id is 0xFFFF.
+  if (box != lastAnswered_)
+    answered_.emplace_back(WindowTextW(box), WindowTextW(GetDlgItem(box, 0xFFFF)));
   lastAnswered_ = box;
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
   return true;
 }
 

@@ -22,7 +22,8 @@ HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR
 
 SeamRecorder::SeamRecorder() : saved_(runtime::Seams()) {
   clear();
-  runtime::Seams() = {RecordMessageBox, RecordShellExecute};
+  runtime::Seams().messageBox = RecordMessageBox;
+  runtime::Seams().shellExecute = RecordShellExecute;
 }
 
 SeamRecorder::~SeamRecorder() { runtime::Seams() = saved_; }

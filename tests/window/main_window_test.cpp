@@ -115,6 +115,33 @@ TEST_F(MainWindowTest, StartUpEnablesRestoreOnlyWithABackup) {
   EXPECT_TRUE(seams.messages().empty());
 }
 
+// Where the process's code page is not 936 (a Windows that does not honour the manifest's code
+// page), start-up says so once, in texts read as code page 936, and then starts as usual.
+TEST_F(MainWindowTest, StartUpSaysOnceWhereTheCodePageIsNot936) {
+  static UINT codePage;
+  static std::vector<std::wstring> shown;
+  runtime::Seams().activeCodePage = [] { return codePage; };
+  runtime::Seams().messageBoxW = [](HWND owner, LPCWSTR text, LPCWSTR caption, UINT style) {
+    EXPECT_EQ(owner, nullptr);
+    shown.push_back(caption + (L"|" + std::to_wstring(style) + L"|") + text);
+    return IDOK;
+  };
+  const std::wstring message =
+      L"信息：|8192|系统的“非 Unicode 程序的语言”不是中文(简体)，本程序的文字可能显示为乱码。请在 "
+      L"Windows 11 上运行，或在“控制面板 → 区域 → 管理”中将其改为“中文(简体，中国)”后重启电脑。";
+  for (const UINT given : {936u, 950u, 1252u, 65001u}) {
+    SCOPED_TRACE(given);
+    codePage = given;
+    shown.clear();
+    form.reset();
+    form = app::LoadMainWindow();
+    form->RunCreated();
+    EXPECT_EQ(shown, given == 936 ? std::vector<std::wstring>{} : std::vector{message});
+    EXPECT_EQ(form->Text(编辑框1), app::ResolveConfigFolder());
+  }
+  EXPECT_TRUE(seams.messages().empty());
+}
+
 // The four buttons through the window system, on real files in a folder typed into the box.
 TEST_F(MainWindowTest, ButtonsRunTheirActionsOnTheFolderInTheBox) {
   TempDir dir("按钮");
