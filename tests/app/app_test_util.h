@@ -91,17 +91,31 @@ inline void ExpectSilentRestore(const std::string& folder) {
   EXPECT_FALSE(testing_support::PathExists(folder + "墨鸢一键优化备份"));
 }
 
+// Adds up the program's waits for a holder to let go instead of sleeping them, while it lives.
+class CountedWaits {
+ public:
+  CountedWaits() : previous_(app::HoldWaitSeams().wait) {
+    total = 0;
+    app::HoldWaitSeams().wait = [](DWORD milliseconds) { total += milliseconds; };
+  }
+  ~CountedWaits() { app::HoldWaitSeams().wait = previous_; }
+  CountedWaits(const CountedWaits&) = delete;
+  CountedWaits& operator=(const CountedWaits&) = delete;
+  static inline DWORD total = 0;
+
+ private:
+  void (*previous_)(DWORD);
+};
+
 // A file held open as the running game holds its settings: without sharing, nothing can read,
 // replace or delete it until the handle is closed; with FILE_SHARE_READ it can still be read.
-// The program waits a moment for a holder to let go; this one never does while it is held, so the
-// waits are counted instead of slept.
+// The program waits a moment for a holder to let go; this one never does while it is held, so
+// while the lock lives the waits are counted instead of slept.
 class FileLock {
  public:
   explicit FileLock(const std::string& path, DWORD share = 0)
-      : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)),
-        sleep_(app::HoldWaitSeams().wait) {
-    app::HoldWaitSeams().wait = [](DWORD) {};
-  }
+      : handle_(
+            CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
   ~FileLock() { Release(); }
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
@@ -110,12 +124,11 @@ class FileLock {
   void Release() {
     if (held()) CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;
-    app::HoldWaitSeams().wait = sleep_;
   }
 
  private:
   HANDLE handle_;
-  void (*sleep_)(DWORD);
+  const CountedWaits waits_;
 };
 
 // Keeps the process's current directory and puts it back at the end.

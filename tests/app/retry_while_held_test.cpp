@@ -4,25 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/app/app_test_util.h"
 #include "tests/support/temp_dir.h"
 
 using testing_support::TempDir;
 using testing_support::WriteFileBytes;
-
-namespace {
-
-// Adds up the waits between tries instead of sleeping them.
-class CountedWaits {
- public:
-  CountedWaits() {
-    total = 0;
-    app::HoldWaitSeams().wait = [](DWORD milliseconds) { total += milliseconds; };
-  }
-  ~CountedWaits() { app::HoldWaitSeams().wait = nullptr; }
-  static inline DWORD total = 0;
-};
-
-}  // namespace
 
 TEST(RetryWhileHeld, WaitsOutHoldersButNotRefusalsAndNeverForLong) {
   TempDir dir;
@@ -47,7 +33,7 @@ TEST(RetryWhileHeld, WaitsOutHoldersButNotRefusalsAndNeverForLong) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
-    const CountedWaits waits;
+    const apptest::CountedWaits waits;
     int tries = 0;
     const auto failsTwice = [&] {
       if (++tries > 2) return true;
@@ -67,7 +53,7 @@ TEST(RetryWhileHeld, WaitsOutHoldersButNotRefusalsAndNeverForLong) {
     SetLastError(ERROR_SHARING_VIOLATION);
     return false;
   };
-  const CountedWaits waits;
+  const apptest::CountedWaits waits;
   EXPECT_FALSE(app::RetryWhileHeld(file, heldForever));
   EXPECT_GE(waits.total, 900u);
   EXPECT_LE(waits.total, 1000u);

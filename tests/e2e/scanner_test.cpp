@@ -10,6 +10,7 @@
 
 #include "app/config_folder.h"
 #include "app/profiles.h"
+#include "runtime/unique_handle.h"
 #include "tests/e2e/running_program.h"
 #include "tests/support/seam_recorder.h"
 #include "tests/support/temp_dir.h"
@@ -40,6 +41,13 @@ class Scanner {
   // Size, time of the last write (low and high part) and attributes.
   using Look = std::tuple<DWORD, DWORD, DWORD, DWORD>;
 
+  static Look LookAt(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+    return {data.nFileSizeLow, data.ftLastWriteTime.dwLowDateTime,
+            data.ftLastWriteTime.dwHighDateTime, data.dwFileAttributes};
+  }
+
   static DWORD WINAPI Run(LPVOID self) {
     auto* scanner = static_cast<Scanner*>(self);
     while (!scanner->stop_) {
@@ -51,31 +59,24 @@ class Scanner {
 
   void Pass(const std::string& folder, bool hold) {
     WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return;
+    const runtime::UniqueFind find(FindFirstFileA((folder + "*").c_str(), &entry));
+    if (!find) return;
     do {
       if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
       const std::string path = folder + entry.cFileName;
-      const Look look{entry.nFileSizeLow, entry.ftLastWriteTime.dwLowDateTime,
-                      entry.ftLastWriteTime.dwHighDateTime, entry.dwFileAttributes};
-      if (hold && seen_[path] != look) Hold(path);
-      WIN32_FILE_ATTRIBUTE_DATA after;
-      if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &after))
-        seen_[path] = {after.nFileSizeLow, after.ftLastWriteTime.dwLowDateTime,
-                       after.ftLastWriteTime.dwHighDateTime, after.dwFileAttributes};
-    } while (!stop_ && FindNextFileA(find, &entry));
-    FindClose(find);
+      if (hold && seen_[path] != LookAt(path)) Hold(path);
+      seen_[path] = LookAt(path);
+    } while (!stop_ && FindNextFileA(find.get(), &entry));
   }
 
   // The writer may still have the file open without sharing: the scanner tries again, briefly.
   void Hold(const std::string& path) {
     for (int i = 0; i < 100; ++i, Sleep(1)) {
-      HANDLE file =
-          CreateFileA(path.c_str(), GENERIC_READ, share_, nullptr, OPEN_EXISTING, 0, nullptr);
-      if (file == INVALID_HANDLE_VALUE) continue;
+      const runtime::UniqueFile file(
+          CreateFileA(path.c_str(), GENERIC_READ, share_, nullptr, OPEN_EXISTING, 0, nullptr));
+      if (!file) continue;
       ++holds_;
       Sleep(holdMs_);
-      CloseHandle(file);
       return;
     }
   }
