@@ -7,7 +7,6 @@
 #include "app/retry_while_held.h"
 #include "app/texts.h"
 #include "runtime/commands.h"
-#include "runtime/unique_handle.h"
 
 namespace app {
 namespace {
@@ -37,8 +36,8 @@ bool RestoreOriginal(const std::string& folder, const char* name) {
   return true;
 }
 
-// CopyFileA gives the copy of a read-only file the read-only attribute, which DeleteFileA
-// refuses: the program's own files are made writable before the folder goes.
+// A copy of a read-only file is read-only too, which the system refuses to delete: the program's
+// own files are made writable before the folder goes.
 bool RemoveBackupFolder(const std::string& folder) {
   const std::string backup = folder + kBackupFolder;
   if (!IsLinkedFolder(backup))
@@ -55,8 +54,7 @@ bool BackupExists(const std::string& folder) {
   const std::string path = folder + kBackupFolder;
   // "*" and "?" cannot be part of a name; searching with them would match other entries.
   if (HasWildcard(path)) return false;
-  WIN32_FIND_DATAA entry;
-  return static_cast<bool>(runtime::UniqueFind(FindFirstFileA(path.c_str(), &entry)));
+  return FindsEntry(path);
 }
 
 bool BackupStep(const std::string& folder) {
@@ -95,8 +93,8 @@ WindowUpdate RestoreAction(const std::string& folder) {
 }
 
 void OpenFolderInShell(const std::string& folder) {
-  // An ANSI path has at most MAX_PATH - 1 characters; the shell can open nothing longer as a
-  // folder, and Wine's ShellExecuteA brings the process down on texts of about 1000 characters.
+  // A path has at most MAX_PATH - 1 UTF-16 characters; the shell can open nothing longer as a
+  // folder, and Wine's ShellExecute brings the process down on texts of about 1000 characters.
   if (ToWide(folder).size() >= MAX_PATH) return;
   runtime::ShellOpen(nullptr, folder, "");
 }

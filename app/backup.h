@@ -40,7 +40,7 @@ bool OriginalIsSaved(const std::string& folder, const char* name);
 WindowUpdate RestoreAction(const std::string& folder);
 
 // Opens the folder in the shell ("open", no parameters, empty default directory); the result is
-// ignored. Texts too long to be an ANSI path are not handed to the shell at all.
+// ignored. Texts too long to be a path are not handed to the shell at all.
 void OpenFolderInShell(const std::string& folder);
 
 }  // namespace app

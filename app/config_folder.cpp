@@ -9,10 +9,7 @@
 
 namespace app {
 
-bool EndsWithBackslash(const std::string& text) {
-  const std::wstring wide = ToWide(text);
-  return !wide.empty() && wide.back() == L'\\';
-}
+bool EndsWithBackslash(const std::string& text) { return !text.empty() && text.back() == '\\'; }
 
 std::string WithTrailingBackslash(std::string folder) {
   if (!folder.empty() && !EndsWithBackslash(folder)) folder += '\\';
@@ -20,8 +17,8 @@ std::string WithTrailingBackslash(std::string folder) {
 }
 
 std::string FolderFromPathBoxText(const std::string& text) {
-  // Spaces and tabs are single bytes that never stand as the second byte of a double-byte
-  // character in code page 936, so the text can be cut at them byte by byte.
+  // In UTF-8 every byte below 0x80 is a character of its own, so the text can be cut at spaces and
+  // tabs byte by byte.
   constexpr char kBlanks[] = " \t";
   const size_t first = text.find_first_not_of(kBlanks);
   if (first == std::string::npos) return {};
@@ -32,15 +29,24 @@ std::string JoinConfigFolder(std::string roaming) {
   return WithTrailingBackslash(std::move(roaming)) + kConfigSubPath;
 }
 
+namespace {
+
+// The special folder's path; empty when it is not available.
+std::string SpecialFolder(int id) {
+  wchar_t path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+  return runtime::ToNarrow(path);
+}
+
+}  // namespace
+
 std::string ResolveConfigFolder() {
-  char buffer[MAX_PATH] = {};
-  const std::string formed = JoinConfigFolder(
-      SHGetSpecialFolderPathA(nullptr, buffer, CSIDL_APPDATA, FALSE) ? buffer : "");
+  const std::string formed = JoinConfigFolder(SpecialFolder(CSIDL_APPDATA));
   if (IsFolder(formed)) return formed;
   // A roaming folder moved to another drive or a network share leaves the local one where the
   // game keeps its files; the ".." of the formed text then leads elsewhere.
-  char local[MAX_PATH] = {};
-  if (!SHGetSpecialFolderPathA(nullptr, local, CSIDL_LOCAL_APPDATA, FALSE)) return formed;
+  const std::string local = SpecialFolder(CSIDL_LOCAL_APPDATA);
+  if (local.empty()) return formed;
   const std::string localFolder = WithTrailingBackslash(local) + kLocalConfigSubPath;
   return IsFolder(localFolder) ? localFolder : formed;
 }

@@ -59,8 +59,7 @@ std::string WithTrailingBackslash(std::string folder);
 // its blanks along, and a blank-led text would name a relative path.
 std::string FolderFromPathBoxText(const std::string& text);
 
-// True when the last character of the code page 936 text is a backslash. A double-byte
-// character whose second byte is 0x5C does not count.
+// True when the last character of the text is a backslash.
 bool EndsWithBackslash(const std::string& text);
 
 }  // namespace app

@@ -19,7 +19,7 @@ bool IsLink(DWORD attributes) {
 }
 
 // The attributes less the given ones; FILE_ATTRIBUTE_NORMAL when none is left, which is how
-// SetFileAttributesA is told to clear them all.
+// SetFileAttributesW is told to clear them all.
 DWORD Without(DWORD attributes, DWORD cleared) {
   const DWORD rest = attributes & ~cleared;
   return rest ? rest : FILE_ATTRIBUTE_NORMAL;
@@ -29,11 +29,11 @@ DWORD Without(DWORD attributes, DWORD cleared) {
 // attributes back when the operation failed; the result is the operation's.
 template <typename Operation>
 bool WithAttributesCleared(const std::string& path, DWORD cleared, Operation operation) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
   const bool lifted = attributes != INVALID_FILE_ATTRIBUTES && (attributes & cleared) &&
-                      SetFileAttributesA(path.c_str(), Without(attributes, cleared));
+                      SetFileAttributesW(ToWide(path).c_str(), Without(attributes, cleared));
   if (operation()) return true;
-  if (lifted) SetFileAttributesA(path.c_str(), attributes);
+  if (lifted) SetFileAttributesW(ToWide(path).c_str(), attributes);
   return false;
 }
 
@@ -41,19 +41,20 @@ bool WithAttributesCleared(const std::string& path, DWORD cleared, Operation ope
 // for writing, which flushing needs: its attribute is lifted meanwhile. The file is opened sharing
 // everything, so that a program reading it at the same moment does not make the flush fail.
 bool FlushToDisk(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return false;
   const bool readOnly = attributes & FILE_ATTRIBUTE_READONLY;
-  if (readOnly && !SetFileAttributesA(path.c_str(), Without(attributes, FILE_ATTRIBUTE_READONLY)))
+  if (readOnly &&
+      !SetFileAttributesW(ToWide(path).c_str(), Without(attributes, FILE_ATTRIBUTE_READONLY)))
     return false;
   const bool flushed = RetryWhileHeld(path, [&] {
-    const runtime::UniqueFile file(CreateFileA(
-        path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const runtime::UniqueFile file(CreateFileW(
+        ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
         nullptr, OPEN_EXISTING, 0, nullptr));
     return file && FlushFileBuffers(file.get());
   });
   if (flushed && SaveCopySeams().afterStep) SaveCopySeams().afterStep(SaveCopyStep::kFlushed, path);
-  if (readOnly && !SetFileAttributesA(path.c_str(), attributes)) return false;
+  if (readOnly && !SetFileAttributesW(ToWide(path).c_str(), attributes)) return false;
   return flushed;
 }
 
@@ -63,7 +64,7 @@ bool FlushToDisk(const std::string& path) {
 // counts as held.
 bool RemoveFile(const std::string& path) {
   return RetryWhileHeld(path, [&] {
-    if (!DeleteFileA(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) return false;
+    if (!DeleteFileW(ToWide(path).c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) return false;
     if (FileIsAbsent(path)) return true;
     SetLastError(ERROR_SHARING_VIOLATION);
     return false;
@@ -71,23 +72,23 @@ bool RemoveFile(const std::string& path) {
 }
 
 bool RemoveFolder(const std::string& path) {
-  return RetryWhileHeld(path, [&] { return RemoveDirectoryA(path.c_str()) != FALSE; });
+  return RetryWhileHeld(path, [&] { return RemoveDirectoryW(ToWide(path).c_str()) != FALSE; });
 }
 
 runtime::UniqueFile OpenForReading(const std::string& path) {
-  return runtime::UniqueFile(CreateFileA(path.c_str(), GENERIC_READ,
+  return runtime::UniqueFile(CreateFileW(ToWide(path).c_str(), GENERIC_READ,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 // Deletes what the folder holds, depth first; what cannot be deleted stays.
 void DeleteContents(const std::string& folder) {
-  WIN32_FIND_DATAA entry;
-  const runtime::UniqueFind find(FindFirstFileA((folder + "\\*.*").c_str(), &entry));
+  WIN32_FIND_DATAW entry;
+  const runtime::UniqueFind find(FindFirstFileW(ToWide(folder + "\\*.*").c_str(), &entry));
   if (!find) return;
   do {
-    if (entry.cFileName[0] == '.') continue;
-    const std::string path = folder + "\\" + entry.cFileName;
+    if (entry.cFileName[0] == L'.') continue;
+    const std::string path = folder + "\\" + runtime::ToNarrow(entry.cFileName);
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       // A linked folder points somewhere else: remove the link, never what it points to.
       if (!IsLink(entry.dwFileAttributes)) DeleteContents(path);
@@ -95,7 +96,7 @@ void DeleteContents(const std::string& folder) {
     } else {
       RemoveFile(path);
     }
-  } while (FindNextFileA(find.get(), &entry));
+  } while (FindNextFileW(find.get(), &entry));
 }
 
 }  // namespace
@@ -117,36 +118,51 @@ bool HasFolderPart(const std::string& path) {
 }
 
 bool CreateFolder(const std::string& path) {
-  return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+  return CreateDirectoryW(ToWide(path).c_str(), nullptr) != FALSE;
 }
 
 bool CopyBackOver(const std::string& from, const std::string& to) {
   constexpr DWORD kRefused = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
   if (!WithAttributesCleared(to, kRefused, [&] {
-        return RetryWhileHeld(to,
-                              [&] { return CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE; });
+        return RetryWhileHeld(to, [&] {
+          return CopyFileW(ToWide(from).c_str(), ToWide(to).c_str(), FALSE) != FALSE;
+        });
       }))
     return false;
   // Windows gives the replaced file the attributes of the source; Wine keeps the old ones.
-  const DWORD source = GetFileAttributesA(from.c_str()), copied = GetFileAttributesA(to.c_str());
+  const DWORD source = GetFileAttributesW(ToWide(from).c_str()),
+              copied = GetFileAttributesW(ToWide(to).c_str());
   if (source != INVALID_FILE_ATTRIBUTES && copied != INVALID_FILE_ATTRIBUTES &&
       (source & kRefused) != (copied & kRefused))
-    SetFileAttributesA(to.c_str(), Without((copied & ~kRefused) | (source & kRefused), 0));
+    SetFileAttributesW(ToWide(to).c_str(), Without((copied & ~kRefused) | (source & kRefused), 0));
   return true;
 }
 
 bool SaveWholeCopy(const std::string& from, const std::string& to, const std::string& unfinished) {
   // What an earlier run left unfinished is not a copy: it is made again.
   DeleteFileIfPresent(unfinished);
-  bool whole = RetryWhileHeld(
-      unfinished, [&] { return CopyFileA(from.c_str(), unfinished.c_str(), TRUE) != FALSE; });
+  bool whole = RetryWhileHeld(unfinished, [&] {
+    return CopyFileW(ToWide(from).c_str(), ToWide(unfinished).c_str(), TRUE) != FALSE;
+  });
   if (whole && SaveCopySeams().afterStep)
     SaveCopySeams().afterStep(SaveCopyStep::kCopied, unfinished);
   whole = whole && FlushToDisk(unfinished) && RetryWhileHeld(unfinished, [&] {
-            return MoveFileExA(unfinished.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+            return MoveFileExW(ToWide(unfinished).c_str(), ToWide(to).c_str(),
+                               MOVEFILE_WRITE_THROUGH) != FALSE;
           });
   if (!whole) DeleteFileIfPresent(unfinished);
   return whole;
+}
+
+bool MoveEntry(const std::string& from, const std::string& to) {
+  return RetryWhileHeld(from, [&] {
+    return MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+  });
+}
+
+bool FindsEntry(const std::string& path) {
+  WIN32_FIND_DATAW entry;
+  return static_cast<bool>(runtime::UniqueFind(FindFirstFileW(ToWide(path).c_str(), &entry)));
 }
 
 SaveCopySeam& SaveCopySeams() {
@@ -155,12 +171,13 @@ SaveCopySeam& SaveCopySeams() {
 }
 
 bool CreateEmptyFile(const std::string& path) {
-  return static_cast<bool>(runtime::UniqueFile(CreateFileA(
-      path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)));
+  return static_cast<bool>(
+      runtime::UniqueFile(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr)));
 }
 
 bool FileIsAbsent(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
+  return GetFileAttributesW(ToWide(path).c_str()) == INVALID_FILE_ATTRIBUTES &&
          GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
@@ -170,7 +187,7 @@ bool DeleteFileIfPresent(const std::string& path) {
 }
 
 bool EntryExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool SameFileContents(const std::string& first, const std::string& second) {
@@ -192,17 +209,19 @@ bool SameFileContents(const std::string& first, const std::string& second) {
 }
 
 void ClearReadOnly(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return;
-  SetFileAttributesA(path.c_str(), Without(attributes, FILE_ATTRIBUTE_READONLY));
+  SetFileAttributesW(ToWide(path).c_str(), Without(attributes, FILE_ATTRIBUTE_READONLY));
 }
 
 bool IsFolder(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool IsLinkedFolder(const std::string& path) { return IsLink(GetFileAttributesA(path.c_str())); }
+bool IsLinkedFolder(const std::string& path) {
+  return IsLink(GetFileAttributesW(ToWide(path).c_str()));
+}
 
 bool RemoveFolderTree(const std::string& folder) {
   if (folder.empty() || IsDriveRoot(folder)) return false;

@@ -1,16 +1,16 @@
 #pragma once
-// File primitives of the backup and the restore, on the Windows ANSI file interface, and the
-// small path checks they and the profile writes share. Paths are code page 936 texts.
+// File primitives of the backup and the restore, and the small path checks they and the profile
+// writes share. Paths are UTF-8 texts, handed to the system's W file functions.
 #include <string>
 
 #include "runtime/wide_text.h"
 
 namespace app {
 
-// CreateDirectoryA of the one folder named, not recursive.
+// Creates the one folder named, not recursively.
 bool CreateFolder(const std::string& path);
 
-// CopyFileA over the destination, which takes the bytes and the attributes of the source. The
+// Copies over the destination, which takes the bytes and the attributes of the source. The
 // destination's read-only and hidden attributes are cleared first, since Windows copies over
 // neither. Fails when the destination stays in use beyond a moment's hold; it then keeps its bytes
 // and its attributes.
@@ -31,6 +31,13 @@ struct SaveCopySeam {
 };
 SaveCopySeam& SaveCopySeams();
 
+// Renames a file or folder, never replacing an entry of the new name; a holder of the entry is
+// waited out for a moment.
+bool MoveEntry(const std::string& from, const std::string& to);
+
+// True when a search for the path finds an entry of exactly that name.
+bool FindsEntry(const std::string& path);
+
 // Creates an empty file, failing when any entry of that name exists.
 bool CreateEmptyFile(const std::string& path);
 
@@ -49,7 +56,7 @@ bool EntryExists(const std::string& path);
 // True when both files can be read and hold the same bytes.
 bool SameFileContents(const std::string& first, const std::string& second);
 
-// Clears the read-only attribute of a file, which DeleteFileA would otherwise refuse.
+// Clears the read-only attribute of a file, which the system would otherwise refuse to delete.
 void ClearReadOnly(const std::string& path);
 
 // True when a folder (or a link to one) of that name exists.
@@ -72,7 +79,7 @@ bool IsDriveRoot(const std::string& path);
 // file name, which the profile functions would put into the Windows directory, does not.
 bool HasFolderPart(const std::string& path);
 
-// The text in UTF-16, converted from the process's code page.
+// The text in UTF-16, converted from UTF-8.
 using runtime::ToWide;
 
 }  // namespace app

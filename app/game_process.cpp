@@ -10,10 +10,10 @@
 namespace app {
 namespace {
 
-bool IsGameImage(const char* imageName) {
-  const std::wstring name = ToWide(imageName), game = ToWide(kGameImageName);
-  return CompareStringOrdinal(name.c_str(), static_cast<int>(name.size()), game.c_str(),
-                              static_cast<int>(game.size()), TRUE) == CSTR_EQUAL;
+bool IsGameImage(const wchar_t* imageName) {
+  const std::wstring game = ToWide(kGameImageName);
+  return CompareStringOrdinal(imageName, -1, game.c_str(), static_cast<int>(game.size()), TRUE) ==
+         CSTR_EQUAL;
 }
 
 }  // namespace
@@ -21,10 +21,10 @@ bool IsGameImage(const char* imageName) {
 bool GameIsRunning() {
   const runtime::UniqueFile snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   if (!snapshot) return false;
-  PROCESSENTRY32 entry{};
+  PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
-  for (BOOL more = Process32First(snapshot.get(), &entry); more;
-       more = Process32Next(snapshot.get(), &entry))
+  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+       more = Process32NextW(snapshot.get(), &entry))
     if (IsGameImage(entry.szExeFile)) return true;
   return false;
 }

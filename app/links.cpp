@@ -9,7 +9,7 @@
 namespace app {
 
 void OpenLink(const char* address) {
-  HWND owner = ::FindWindowA(nullptr, "Microsoft Internet Explorer");
+  HWND owner = ::FindWindowW(nullptr, L"Microsoft Internet Explorer");
   runtime::ShellOpen(owner, address, nullptr);
 }
 

@@ -5,11 +5,11 @@
 #include "app/game_process.h"
 #include "app/ids.h"
 #include "app/links.h"
+#include "app/misread_backup.h"
 #include "app/pictures.h"
 #include "app/profiles.h"
 #include "app/texts.h"
 #include "app/window_update.h"
-#include "runtime/commands.h"
 #include "skin/skin.h"
 
 namespace app {
@@ -30,7 +30,6 @@ void ShowUpdate(runtime::Form& form, const WindowUpdate& update) {
 }  // namespace
 
 void StartUpHandler(runtime::Form& form) {
-  runtime::InfoMessageUnlessCodePage936(kCodePageMessage);
   skin::SetUpSkin({
       .windowId = static_cast<std::int32_t>(kMainWindowId),
       .unitId = static_cast<std::int32_t>(kMainWindowSelf),
@@ -45,7 +44,9 @@ void StartUpHandler(runtime::Form& form) {
       .secondClickAction = OpenNetDiskLink,
   });
   form.SetText(ids::编辑框1, ResolveConfigFolder());
-  form.SetDisabled(ids::按钮3, !BackupExists(ConfigFolderFromPathBox(form)));
+  const std::string folder = ConfigFolderFromPathBox(form);
+  AdoptMisreadBackupFolder(folder, SystemAnsiCodePage());
+  form.SetDisabled(ids::按钮3, !BackupExists(folder));
 }
 
 void OpenFolderAction(runtime::Form& form) { OpenFolderInShell(ConfigFolderFromPathBox(form)); }

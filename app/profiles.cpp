@@ -14,11 +14,25 @@
 
 namespace app {
 
+namespace {
+
+// A null key or value keeps its meaning (delete the section, or the key) in UTF-16.
+struct WideOrNull {
+  explicit WideOrNull(const char* text) : null(!text), wide(text ? ToWide(text) : L"") {}
+  const wchar_t* get() const { return null ? nullptr : wide.c_str(); }
+  bool null;
+  std::wstring wide;
+};
+
+}  // namespace
+
 bool WriteProfileItem(const std::string& folder, const ProfileItem& item) {
   const std::string path = folder + item.file;
   if (!HasFolderPart(path)) return false;
+  const WideOrNull section(item.section), key(item.key), value(item.value);
+  const std::wstring file = ToWide(path);
   return RetryWhileHeld(path, [&] {
-    return WritePrivateProfileStringA(item.section, item.key, item.value, path.c_str()) != FALSE;
+    return WritePrivateProfileStringW(section.get(), key.get(), value.get(), file.c_str()) != FALSE;
   });
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "runtime/wide_text.h"
+
 namespace app {
 namespace {
 
@@ -21,7 +23,7 @@ int g_actionAllowance = kNoAction;
 bool IsMomentaryHold(const std::string& path, DWORD error) {
   if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return true;
   if (error != ERROR_ACCESS_DENIED) return false;
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(runtime::ToWide(path).c_str());
   // Windows refuses even a look at a file that is being deleted while a holder keeps it open.
   if (attributes == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_ACCESS_DENIED;
   return !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));

@@ -218,8 +218,8 @@ double FileSizeMb(const std::string& path) {
   return attributes.nFileSizeLow / (1024.0 * 1024.0);
 }
 
-int WINAPI SilentMessageBox(HWND, LPCSTR, LPCSTR, UINT) { return IDOK; }
-HINSTANCE WINAPI SilentShell(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT) { return nullptr; }
+int WINAPI SilentMessageBox(HWND, LPCWSTR, LPCWSTR, UINT) { return IDOK; }
+HINSTANCE WINAPI SilentShell(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT) { return nullptr; }
 
 // The optimize action, the start-up steps one by one, PaintFrame step by step, RedrawButton.
 void MeasureInProcess() {

@@ -22,11 +22,11 @@
 #include "app/pictures.h"
 #include "app/texts.h"
 #include "bench/floor_pictures.h"
+#include "runtime/wide_text.h"
 #include "skin/images.h"
 
 namespace {
 
-constexpr char kCaption[] = "澄远";
 constexpr wchar_t kCaptionWide[] = L"澄远";
 constexpr wchar_t kTipWide[] = L"本程序由墨鸢制作，点击右上角菜单按钮了解更多。";
 
@@ -60,16 +60,16 @@ std::unique_ptr<Gdiplus::Bitmap> Decode(const unsigned char* bytes, std::size_t 
 
 void DrawLabels(HDC dc) {
   HFONT description =
-      CreateFontA(-19, 0, 0, 0, 400, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "微软雅黑");
+      CreateFontW(-19, 0, 0, 0, 400, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"微软雅黑");
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
   HGDIOBJ previous = SelectObject(dc, description);
   RECT descriptionRect{21, 55, 386, 111};
-  DrawTextA(dc, app::texts::kDescription, -1, &descriptionRect,
+  DrawTextW(dc, runtime::ToWide(app::texts::kDescription).c_str(), -1, &descriptionRect,
             DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
   SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
   RECT pathRect{19, 127, 105, 151};
-  DrawTextA(dc, app::texts::kPathLabel, -1, &pathRect,
+  DrawTextW(dc, runtime::ToWide(app::texts::kPathLabel).c_str(), -1, &pathRect,
             DT_LEFT | DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER);
   SelectObject(dc, previous);
   DeleteObject(description);
@@ -124,14 +124,15 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       PostQuitMessage(0);
       return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void AddChild(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w,
-              int h) {
-  HWND child = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, w, h,
-                               parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+void AddChild(HWND parent, const wchar_t* cls, const std::string& text, DWORD style, int x, int y,
+              int w, int h) {
+  HWND child = CreateWindowExW(0, cls, runtime::ToWide(text).c_str(),
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, w, h, parent,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
 }
 
 }  // namespace
@@ -143,28 +144,28 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if constexpr (kWholeFrame)
     for (std::size_t i = 0; i < g_buttonImages.size(); ++i)
       g_buttonImages[i] = Decode(kCaptionButtons[i].png, kCaptionButtons[i].size);
-  WNDCLASSEXA wc{};
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.lpszClassName = "ChengYuanFloor";
-  RegisterClassExA(&wc);
-  HWND window = CreateWindowExA(
-      WS_EX_APPWINDOW, wc.lpszClassName, kCaption, WS_POPUP | WS_CLIPCHILDREN,
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = L"ChengYuanFloor";
+  RegisterClassExW(&wc);
+  HWND window = CreateWindowExW(
+      WS_EX_APPWINDOW, wc.lpszClassName, kCaptionWide, WS_POPUP | WS_CLIPCHILDREN,
       (GetSystemMetrics(SM_CXSCREEN) - 500) / 2, (GetSystemMetrics(SM_CYSCREEN) - 200) / 2, 500,
       200, nullptr, nullptr, instance, nullptr);
-  AddChild(window, "BUTTON", "低配优化", BS_PUSHBUTTON, 403, 85, 80, 32);
-  AddChild(window, "BUTTON", "还原", BS_PUSHBUTTON, 403, 117, 80, 32);
-  AddChild(window, "BUTTON", "普通优化", BS_PUSHBUTTON, 403, 53, 80, 32);
-  AddChild(window, "BUTTON", "打开目录", BS_PUSHBUTTON, 315, 129, 80, 20);
-  AddChild(window, "EDIT", app::ResolveConfigFolder().c_str(), WS_BORDER | ES_AUTOHSCROLL, 109, 129,
-           203, 20);
+  AddChild(window, L"BUTTON", "低配优化", BS_PUSHBUTTON, 403, 85, 80, 32);
+  AddChild(window, L"BUTTON", "还原", BS_PUSHBUTTON, 403, 117, 80, 32);
+  AddChild(window, L"BUTTON", "普通优化", BS_PUSHBUTTON, 403, 53, 80, 32);
+  AddChild(window, L"BUTTON", "打开目录", BS_PUSHBUTTON, 315, 129, 80, 20);
+  AddChild(window, L"EDIT", app::ResolveConfigFolder(), WS_BORDER | ES_AUTOHSCROLL, 109, 129, 203,
+           20);
   ShowWindow(window, SW_SHOW);
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   g_buttonImages = {};  // before GDI+ goes with the process
   return 0;

@@ -35,20 +35,20 @@
   WIN32(GetDC, "User32.dll") \
   WIN32(ReleaseDC, "User32.dll") \
   WIN32(FillRect, "User32.dll") \
-  WIN32(LoadCursorA, "User32.dll") \
+  WIN32(LoadCursorW, "User32.dll") \
   WIN32(SetCursor, "User32.dll") \
-  WIN32(SendMessageA, "User32.dll") \
+  WIN32(SendMessageW, "User32.dll") \
   WIN32(GetWindowRect, "User32.dll") \
   WIN32(GetClientRect, "User32.dll") \
   WIN32(IsWindow, "User32.dll") \
   WIN32(IsZoomed, "User32.dll") \
   WIN32(IsIconic, "User32.dll") \
   WIN32(InvalidateRect, "User32.dll") \
-  /* On a 32-bit build, macros for SetWindowLongA and GetWindowLongA. */ \
-  WIN32(SetWindowLongPtrA, "User32.dll") \
-  WIN32(GetWindowLongPtrA, "User32.dll") \
-  WIN32(CallWindowProcA, "User32.dll") \
-  WIN32(DefWindowProcA, "User32.dll") \
+  /* On a 32-bit build, macros for SetWindowLongW and GetWindowLongW. */ \
+  WIN32(SetWindowLongPtrW, "User32.dll") \
+  WIN32(GetWindowLongPtrW, "User32.dll") \
+  WIN32(CallWindowProcW, "User32.dll") \
+  WIN32(DefWindowProcW, "User32.dll") \
   WIN32(BeginPaint, "User32.dll") \
   WIN32(EndPaint, "User32.dll") \
   WIN32(SetWindowRgn, "User32.dll") \

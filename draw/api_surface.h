@@ -8,7 +8,7 @@
 // clang-format off
 #define DRAW_API_SURFACE(WIN32, GDIPLUS) \
   /* user32 */ \
-  WIN32(DrawTextExA, "User32.dll") \
+  WIN32(DrawTextExW, "User32.dll") \
   WIN32(InvertRect, "User32.dll") \
   /* gdi32: pixels, pens, shapes, text, regions, paths, device-independent bits */ \
   WIN32(GetPixel, "Gdi32.dll") \
@@ -26,7 +26,7 @@
   WIN32(PolyBezier, "Gdi32.dll") \
   WIN32(Polyline, "Gdi32.dll") \
   WIN32(Polygon, "Gdi32.dll") \
-  WIN32(CreateFontA, "Gdi32.dll") \
+  WIN32(CreateFontW, "Gdi32.dll") \
   WIN32(SetTextColor, "Gdi32.dll") \
   WIN32(SetBkColor, "Gdi32.dll") \
   WIN32(FillRgn, "Gdi32.dll") \

@@ -8,7 +8,7 @@
 #define DRAW_API_WRAPPERS(WIN32, GDIPLUS) \
   /* gdi32: the stock GUI font and its LOGFONT */ \
   WIN32(GetStockObject, "Gdi32.dll") \
-  WIN32(GetObjectA, "Gdi32.dll") \
+  WIN32(GetObjectW, "Gdi32.dll") \
   /* gdiplus: string format */ \
   GDIPLUS(GdipCreateStringFormat) \
   GDIPLUS(GdipStringFormatGetGenericDefault) \
@@ -117,7 +117,7 @@
   GDIPLUS(GdipSetPenCompoundArray) \
   GDIPLUS(GdipGetPenCompoundArray) \
   /* gdiplus: font */ \
-  GDIPLUS(GdipCreateFontFromLogfontA) \
+  GDIPLUS(GdipCreateFontFromLogfontW) \
   GDIPLUS(GdipCreateFontFromDC) \
   GDIPLUS(GdipCloneFont) \
   GDIPLUS(GdipGetFamily) \
@@ -126,7 +126,7 @@
   GDIPLUS(GdipGetFontUnit) \
   GDIPLUS(GdipGetFontHeight) \
   GDIPLUS(GdipGetFontHeightGivenDPI) \
-  GDIPLUS(GdipGetLogFontA) \
+  GDIPLUS(GdipGetLogFontW) \
   /* gdiplus: font family */ \
   GDIPLUS(GdipGetGenericFontFamilySansSerif) \
   GDIPLUS(GdipGetGenericFontFamilySerif) \

@@ -8,22 +8,6 @@
 #include "draw/to_wide.h"
 
 namespace draw {
-namespace {
-
-// UTF-16 back to the ANSI code page (936 for this program).
-std::string FromWide(const WCHAR* wide) {
-  const int bytes = api::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 1) return std::string();
-  std::string text(static_cast<size_t>(bytes), '\0');
-  const int written =
-      api::WideCharToMultiByte(CP_ACP, 0, wide, -1, text.data(), bytes, nullptr, nullptr);
-  // The count includes the terminator, which the string keeps on its own.
-  text.resize(written > 0 ? static_cast<size_t>(written - 1) : 0);
-  return text;
-}
-
-}  // namespace
-
 // --- font collection ---
 
 bool GdipFontCollection::UseInstalledFonts() {
@@ -110,7 +94,7 @@ bool GdipFontFamily::GetFamilyName(std::string* name, LANGID language) const {
   WCHAR wide[LF_FACESIZE] = {};
   if (!RecordStatus(api::GdipGetFamilyName(family_, wide, language))) return false;
   wide[LF_FACESIZE - 1] = L'\0';
-  *name = FromWide(wide);
+  *name = ToNarrow(wide);
   return true;
 }
 
@@ -156,9 +140,9 @@ bool GdipFont::CreateFromFamily(const GdipFontFamily& family, float emSize, INT 
 
 bool GdipFont::CreateFromDefaultGuiFont() {
   Delete();
-  LOGFONTA logfont{};
+  LOGFONTW logfont{};
   const HGDIOBJ stock = api::GetStockObject(DEFAULT_GUI_FONT);
-  if (!stock || api::GetObjectA(stock, sizeof logfont, &logfont) != sizeof logfont)
+  if (!stock || api::GetObjectW(stock, sizeof logfont, &logfont) != sizeof logfont)
     return RecordStatus(Gdiplus::Win32Error);
   return CreateFromLogfont(logfont);
 }
@@ -188,15 +172,15 @@ bool GdipFont::CreateFromDC(HDC dc) {
   return ok;
 }
 
-bool GdipFont::CreateFromLogfont(HDC dc, const LOGFONTA& logfont) {
+bool GdipFont::CreateFromLogfont(HDC dc, const LOGFONTW& logfont) {
   Delete();
   Gdiplus::GpFont* created = nullptr;
-  const bool ok = RecordStatus(api::GdipCreateFontFromLogfontA(dc, &logfont, &created));
+  const bool ok = RecordStatus(api::GdipCreateFontFromLogfontW(dc, &logfont, &created));
   SetHandle(created);
   return ok;
 }
 
-bool GdipFont::CreateFromLogfont(const LOGFONTA& logfont) {
+bool GdipFont::CreateFromLogfont(const LOGFONTW& logfont) {
   const WindowDC screen(nullptr);
   if (!screen.get()) {
     Delete();
@@ -241,8 +225,8 @@ bool GdipFont::GetHeightGivenDPI(float dpi, float* height) const {
   return RecordStatus(api::GdipGetFontHeightGivenDPI(font_, dpi, height));
 }
 
-bool GdipFont::GetLogFont(Gdiplus::GpGraphics* graphics, LOGFONTA* logfont) const {
-  return RecordStatus(api::GdipGetLogFontA(font_, graphics, logfont));
+bool GdipFont::GetLogFont(Gdiplus::GpGraphics* graphics, LOGFONTW* logfont) const {
+  return RecordStatus(api::GdipGetLogFontW(font_, graphics, logfont));
 }
 
 }  // namespace draw

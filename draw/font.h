@@ -1,5 +1,5 @@
 #pragma once
-// GDI+ fonts, font families and font collections. Texts in and out are code page 936.
+// GDI+ fonts, font families and font collections. Texts in and out are UTF-8.
 #include <windows.h>
 
 #include <span>
@@ -96,8 +96,8 @@ class GdipFont : public GdipObject {
   // The font selected into dc.
   bool CreateFromDC(HDC dc);
   // A font described by a LOGFONT, its size taken in the resolution of dc or of the screen.
-  bool CreateFromLogfont(HDC dc, const LOGFONTA& logfont);
-  bool CreateFromLogfont(const LOGFONTA& logfont);
+  bool CreateFromLogfont(HDC dc, const LOGFONTW& logfont);
+  bool CreateFromLogfont(const LOGFONTW& logfont);
   // Makes target hold a copy of this font (its old font is deleted).
   bool Clone(GdipFont& target) const;
 
@@ -110,7 +110,7 @@ class GdipFont : public GdipObject {
   // Line spacing in the unit of graphics, or in pixels at a given resolution.
   bool GetHeight(Gdiplus::GpGraphics* graphics, float* height) const;
   bool GetHeightGivenDPI(float dpi, float* height) const;
-  bool GetLogFont(Gdiplus::GpGraphics* graphics, LOGFONTA* logfont) const;
+  bool GetLogFont(Gdiplus::GpGraphics* graphics, LOGFONTW* logfont) const;
 
  protected:
   void StoreHandle(void* h) override { font_ = static_cast<Gdiplus::GpFont*>(h); }

@@ -44,7 +44,7 @@ class GdipImage : public GdipObject {
   bool Dispose();
 
   // --- loading and cloning: each disposes the image held before ---
-  // path: code page 936.
+  // path: UTF-8.
   bool LoadFromFile(std::string_view path, bool useColorManagement = false);
   // Decodes a complete image file (PNG, JPEG, ICO, ...). On failure the image stays empty and
   // the stream keeps the copied bytes until the next load, Dispose of a loaded image or
@@ -54,7 +54,7 @@ class GdipImage : public GdipObject {
   bool Clone(GdipImage& target) const;
 
   // --- saving ---
-  // The encoder for a MIME type ("image/png"; code page 936, any case). UnknownImageFormat is
+  // The encoder for a MIME type ("image/png"; UTF-8, any case). UnknownImageFormat is
   // recorded when there is none.
   static bool FindEncoder(std::string_view mimeType, CLSID* encoder);
   // The encoder for the image's own format (a bitmap made in memory saves as BMP).

@@ -15,7 +15,7 @@ Gdiplus::Status LastStatus();
 // "records" its GDI+ call goes through here.
 bool RecordStatus(Gdiplus::Status status);
 
-// The last-error text (code page 936); empty when none is held.
+// The last-error text (UTF-8); empty when none is held.
 std::string_view LastErrorText();
 
 // Replaces the text with message (the window hook's subclassing messages).

@@ -35,7 +35,7 @@ namespace draw {
 
 // Font, colours and layout of the GDI text operations.
 struct GdiTextStyle {
-  std::string fontName;  // code page 936; empty for the system's choice
+  std::string fontName;  // UTF-8; empty for the system's choice
   int height = 12;       // character height in pixels
   int weight = FW_NORMAL;
   bool italic = false;
@@ -120,7 +120,7 @@ class 图形 : public GdipObject {
   bool GdiDrawPolygon(std::span<const POINT> points, COLORREF lineColor, int lineWidth = 1);
   bool GdiFillPolygon(std::span<const POINT> points, COLORREF fillColor, COLORREF lineColor,
                       int lineWidth = 1);
-  // text is code page 936, drawn into rect with a transparent background.
+  // text is UTF-8, drawn into rect with a transparent background.
   bool GdiDrawText(std::string_view text, const RECT& rect, const GdiTextStyle& style);
   // The same on a background of one colour.
   bool GdiDrawTextOnBackground(std::string_view text, const RECT& rect, const GdiTextStyle& style,
@@ -351,7 +351,7 @@ class 图形 : public GdipObject {
                          float tension, Gdiplus::FillMode fillMode);
   bool FillRegion(const GdipBrush& brush, Gdiplus::GpRegion* region);
 
-  // ---- GDI+ text (surface_gdiplus.cpp). Texts are code page 936; an empty string format
+  // ---- GDI+ text (surface_gdiplus.cpp). Texts are UTF-8; an empty string format
   // means GDI+'s default format.
   bool DrawString(std::string_view text, const GdipFont& font, const GdipBrush& brush,
                   const RectF& layout, const GdipStringFormat& format);

@@ -51,10 +51,10 @@ class DrawingTools {
 
 // A negative height asks for the character height rather than the cell height.
 UniqueFont MakeFont(const GdiTextStyle& style) {
-  UniqueFont font(api::CreateFontA(-style.height, 0, 0, 0, style.weight, style.italic,
+  UniqueFont font(api::CreateFontW(-style.height, 0, 0, 0, style.weight, style.italic,
                                    style.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                   DEFAULT_PITCH | FF_DONTCARE, style.fontName.c_str()));
+                                   DEFAULT_PITCH | FF_DONTCARE, ToWide(style.fontName).c_str()));
   if (!font) AppendLastErrorText("创建字体失败(CreateFontA()返回值为0)");
   return font;
 }
@@ -254,11 +254,11 @@ bool 图形::GdiDrawText(std::string_view text, const RECT& rect, const GdiTextS
   SelectedFont font(memoryDC_, style);
   if (!font.ok()) return false;
   api::SetTextColor(memoryDC_, style.color);
-  // DrawTextExA takes a writable text; the copy keeps the caller's intact. DT_MODIFYSTRING is
-  // left out since the modified text is not handed back.
-  std::string buffer(text);
+  // DrawTextExW takes a writable text; the converted copy keeps the caller's intact.
+  // DT_MODIFYSTRING is left out since the modified text is not handed back.
+  std::wstring buffer = ToWide(text);
   RECT bounds = rect;
-  return Check(api::DrawTextExA(memoryDC_, buffer.data(), static_cast<int>(buffer.size()), &bounds,
+  return Check(api::DrawTextExW(memoryDC_, buffer.data(), static_cast<int>(buffer.size()), &bounds,
                                 style.format & ~static_cast<UINT>(DT_MODIFYSTRING), nullptr) != 0,
                "绘制文本失败(DrawTextExA()返回值为0)");
 }

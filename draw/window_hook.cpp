@@ -42,7 +42,7 @@ bool WindowHook::Hook(HWND window, WNDPROC procedure) {
   if (!procedure) return true;
   forwarding_ = true;
   const auto replaced = reinterpret_cast<WNDPROC>(
-      api::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+      api::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
   if (replaced == procedure) {
     // The window already runs procedure. Hooked by this object before, the procedure it replaced
     // then is still the one to forward to. Otherwise the procedure before it is unknown, and
@@ -62,7 +62,7 @@ LONG_PTR WindowHook::Unhook() {
   // Without a previous procedure there is nothing to put back: installing 0 would leave the
   // window without a procedure.
   if (previousProcedure_)
-    result = api::SetWindowLongPtrA(window_, GWLP_WNDPROC,
+    result = api::SetWindowLongPtrW(window_, GWLP_WNDPROC,
                                     reinterpret_cast<LONG_PTR>(previousProcedure_));
   window_ = nullptr;
   return result;
@@ -86,7 +86,7 @@ LRESULT WindowHook::CallPrevious(HWND window, UINT message, WPARAM wParam, LPARA
     return 0;
   }
   if (!previousProcedure_) return 0;
-  return api::CallWindowProcA(previousProcedure_, window, message, wParam, lParam);
+  return api::CallWindowProcW(previousProcedure_, window, message, wParam, lParam);
 }
 
 bool WindowHook::ApplyRegion(HRGN region, BOOL redraw) {

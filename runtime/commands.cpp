@@ -8,18 +8,13 @@
 namespace runtime {
 
 void InfoMessage(const std::string& text) {
-  Seams().messageBox(nullptr, text.c_str(), "信息：", MB_OK | MB_TASKMODAL);
-}
-
-void InfoMessageUnlessCodePage936(const std::string& text) {
-  constexpr UINT kChineseSimplified = 936;
-  if (Seams().activeCodePage() == kChineseSimplified) return;
-  Seams().messageBoxW(nullptr, ToWide(text, kChineseSimplified).c_str(),
-                      ToWide("信息：", kChineseSimplified).c_str(), MB_OK | MB_TASKMODAL);
+  Seams().messageBox(nullptr, ToWide(text).c_str(), L"信息：", MB_OK | MB_TASKMODAL);
 }
 
 void ShellOpen(HWND owner, const std::string& file, const char* directory) {
-  Seams().shellExecute(owner, "open", file.c_str(), nullptr, directory, SW_SHOWNORMAL);
+  const std::wstring wideDirectory = directory ? ToWide(directory) : std::wstring();
+  Seams().shellExecute(owner, L"open", ToWide(file).c_str(), nullptr,
+                       directory ? wideDirectory.c_str() : nullptr, SW_SHOWNORMAL);
 }
 
 void EndProgram() { std::exit(0); }

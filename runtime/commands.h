@@ -9,11 +9,6 @@ namespace runtime {
 // The info message: no owner, caption "信息：", MB_OK | MB_TASKMODAL; the answer is ignored.
 void InfoMessage(const std::string& text);
 
-// The info message for a process whose code page is not 936, which the program's texts are
-// written in: shown only then, through MessageBoxW, with the text and caption converted from code
-// page 936, so that the player can read it whatever the code page is.
-void InfoMessageUnlessCodePage936(const std::string& text);
-
 // Hands a file, folder or address to the shell with the verb "open" and SW_SHOWNORMAL; the result
 // is ignored. directory is the default directory text, or null for none.
 void ShellOpen(HWND owner, const std::string& file, const char* directory);

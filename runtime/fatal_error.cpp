@@ -7,6 +7,7 @@
 #include <string>
 
 #include "runtime/seams.h"
+#include "runtime/wide_text.h"
 
 namespace runtime {
 namespace {
@@ -18,9 +19,9 @@ std::atomic<DWORD> g_reportingThread{0};
 // windows; their procedures could reach the failing code again. From now on those windows only
 // get the system's default handling, which runs none of the program's code.
 BOOL CALLBACK Quieten(HWND window, LPARAM) {
-  if (reinterpret_cast<HMODULE>(::GetClassLongPtrA(window, GCLP_HMODULE)) ==
-      ::GetModuleHandleA(nullptr))
-    ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(::DefWindowProcA));
+  if (reinterpret_cast<HMODULE>(::GetClassLongPtrW(window, GCLP_HMODULE)) ==
+      ::GetModuleHandleW(nullptr))
+    ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(::DefWindowProcW));
   return TRUE;
 }
 
@@ -40,7 +41,7 @@ void FatalRuntimeError(std::string_view detail) {
   ::EnumThreadWindows(self, Quieten, 0);
   std::string text = "运行时出错!\r\n\r\n错误信息：";
   text += detail;
-  Seams().messageBox(nullptr, text.c_str(), "错误", MB_ICONERROR);
+  Seams().messageBox(nullptr, ToWide(text).c_str(), L"错误", MB_ICONERROR);
   std::exit(-1);
 }
 

@@ -7,29 +7,31 @@ namespace {
 
 constexpr char kPictureBoxClass[] = "CYPictureBox";
 
-HINSTANCE Instance() { return ::GetModuleHandleA(nullptr); }
+HINSTANCE Instance() { return ::GetModuleHandleW(nullptr); }
 
 COLORREF ButtonFace() { return ::GetSysColor(COLOR_BTNFACE); }
 
-// Registers a window class once per process.
+// Registers a Unicode window class once per process: its windows get their messages, typed
+// characters and texts included, in UTF-16.
 void RegisterOnce(const char* name, WNDPROC procedure, int iconResource) {
-  WNDCLASSEXA existing{};
+  const std::wstring wideName = ToWide(name);
+  WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
-  if (::GetClassInfoExA(Instance(), name, &existing)) return;
-  WNDCLASSEXA wc{};
+  if (::GetClassInfoExW(Instance(), wideName.c_str(), &existing)) return;
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = procedure;
   wc.hInstance = Instance();
-  wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-  wc.lpszClassName = name;
+  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = wideName.c_str();
   if (iconResource) {
-    wc.hIcon = static_cast<HICON>(::LoadImageA(Instance(), MAKEINTRESOURCEA(iconResource),
+    wc.hIcon = static_cast<HICON>(::LoadImageW(Instance(), MAKEINTRESOURCEW(iconResource),
                                                IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    wc.hIconSm = static_cast<HICON>(::LoadImageA(Instance(), MAKEINTRESOURCEA(iconResource),
+    wc.hIconSm = static_cast<HICON>(::LoadImageW(Instance(), MAKEINTRESOURCEW(iconResource),
                                                  IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
                                                  ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   }
-  ::RegisterClassExA(&wc);
+  ::RegisterClassExW(&wc);
 }
 
 bool Intersect(const RECT& a, const RECT& b, RECT* out) {
@@ -53,7 +55,7 @@ Form::~Form() {
     for (const Component& c : components_)
       if (c.def->kind == Kind::Timer && c.timerPeriod > 0)
         ::KillTimer(window_, CommandId(c.def->id));
-    ::SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     ::DestroyWindow(window_);
   }
 }
@@ -63,11 +65,12 @@ bool Form::CreateWindowAndComponents() {
   RegisterOnce(kPictureBoxClass, PictureBoxProc, 0);
   const int left = (::GetSystemMetrics(SM_CXSCREEN) - definition_.width) / 2;
   const int top = (::GetSystemMetrics(SM_CYSCREEN) - definition_.height) / 2;
-  window_ = ::CreateWindowExA(definition_.exStyle, definition_.className, definition_.caption,
-                              definition_.style, left, top, definition_.width, definition_.height,
-                              nullptr, nullptr, Instance(), this);
+  window_ =
+      ::CreateWindowExW(definition_.exStyle, ToWide(definition_.className).c_str(),
+                        ToWide(definition_.caption).c_str(), definition_.style, left, top,
+                        definition_.width, definition_.height, nullptr, nullptr, Instance(), this);
   if (!window_) return false;
-  ::SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
+  ::SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
 
   components_.reserve(definition_.components.size());
@@ -90,7 +93,6 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
   c.visible = def.visible;
   c.top = def.top;
   c.text = def.text ? def.text : "";
-  // GDI reads a narrow face name in the system's code page, not in the process's.
   if (def.font)
     c.font.reset(::CreateFontW(def.font->height, 0, 0, 0, def.font->weight, FALSE, FALSE, FALSE,
                                def.font->charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -120,18 +122,15 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
     case Kind::TransparentLabel:
       return;  // no window of their own
   }
-  // Child windows are Unicode windows whose texts the form converts itself (Text, SetText): an
-  // ANSI edit control would keep its content in whatever code page the system converts ANSI
-  // window messages with.
   c.window = ::CreateWindowExW(0, ToWide(windowClass).c_str(), ToWide(c.text).c_str(), style,
                                def.left, def.top, def.width, def.height, window_,
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(def.id)), Instance(),
                                nullptr);
   if (!c.window) return;
-  ::SetWindowLongPtrA(c.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
+  ::SetWindowLongPtrW(c.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
   HFONT font = c.font ? c.font.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-  ::SendMessageA(c.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (def.kind == Kind::EditBox) ::SendMessageA(c.window, EM_SETLIMITTEXT, 0, 0);
+  ::SendMessageW(c.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (def.kind == Kind::EditBox) ::SendMessageW(c.window, EM_SETLIMITTEXT, 0, 0);
   // Each component goes directly below the previous one: the first is on top.
   ::SetWindowPos(c.window, stackAbove ? stackAbove : HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -258,12 +257,12 @@ UniqueMenu Form::BuildPopupMenu(std::uint32_t menuId) const {
     if (c.def->kind != Kind::MenuItem || c.def->menuLevel == 0) break;
     if (c.def->menuLevel != 1 || !c.visible) continue;
     if (c.text == "-") {
-      ::AppendMenuA(popup.get(), MF_SEPARATOR, 0, nullptr);
+      ::AppendMenuW(popup.get(), MF_SEPARATOR, 0, nullptr);
       continue;
     }
     UINT flags =
         MF_STRING | (c.checked ? MF_CHECKED : MF_UNCHECKED) | (c.disabled ? MF_GRAYED : MF_ENABLED);
-    ::AppendMenuA(popup.get(), flags, CommandId(c.def->id), c.text.c_str());
+    ::AppendMenuW(popup.get(), flags, CommandId(c.def->id), ToWide(c.text).c_str());
   }
   return popup;
 }
@@ -304,7 +303,6 @@ void Form::PaintLabel(HDC dc, const Component& label) const {
   const COLORREF previousColour = ::SetTextColor(dc, RGB(255, 255, 255));
   UINT format = DT_LEFT | DT_NOPREFIX;
   format |= label.def->wordWrap ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER);
-  // GDI would convert a narrow text with the system's code page, not with the process's.
   ::DrawTextW(dc, ToWide(label.text).c_str(), -1, &rect, format);
   ::SetTextColor(dc, previousColour);
   ::SetBkMode(dc, previousMode);
@@ -367,28 +365,28 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (quitOnDestroy_) ::PostQuitMessage(0);
       break;
   }
-  return ::DefWindowProcA(window_, message, wParam, lParam);
+  return ::DefWindowProcW(window_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
     auto* form = static_cast<Form*>(create->lpCreateParams);
     form->window_ = window;
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
   }
-  auto* form = reinterpret_cast<Form*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!form) return ::DefWindowProcA(window, message, wParam, lParam);
+  auto* form = reinterpret_cast<Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!form) return ::DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     form->window_ = nullptr;
-    return ::DefWindowProcA(window, message, wParam, lParam);
+    return ::DefWindowProcW(window, message, wParam, lParam);
   }
   return form->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT CALLBACK Form::PictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* box = reinterpret_cast<Component*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* box = reinterpret_cast<Component*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   switch (message) {
     case WM_ERASEBKGND:
       return 1;  // painted whole in WM_PAINT
@@ -409,7 +407,7 @@ LRESULT CALLBACK Form::PictureBoxProc(HWND window, UINT message, WPARAM wParam, 
                               (wParam & MK_SHIFT) != 0, ::GetKeyState(VK_MENU) < 0);
       return 0;
   }
-  return ::DefWindowProcA(window, message, wParam, lParam);
+  return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 // A picture box out of sight (the panel below the client area) costs neither the decoding time

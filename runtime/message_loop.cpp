@@ -9,7 +9,7 @@ bool PreTranslateMessage(const Form& form, const MSG& message) {
   if (message.message != WM_KEYDOWN || !window) return false;
   if (message.hwnd != window && !::IsChild(window, message.hwnd)) return false;
   if (message.wParam == VK_ESCAPE && form.definition().escCloses) {
-    ::SendMessageA(window, WM_CLOSE, 0, 0);
+    ::SendMessageW(window, WM_CLOSE, 0, 0);
     return true;
   }
   if (message.wParam == VK_TAB) {
@@ -26,10 +26,12 @@ bool PreTranslateMessage(const Form& form, const MSG& message) {
 int RunMessageLoop(Form& form) {
   form.SetQuitOnDestroy(true);
   MSG message;
-  while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+  // The W loop: a typed character reaches a Unicode window whole, not through the keyboard's code
+  // page.
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (PreTranslateMessage(form, message)) continue;
     ::TranslateMessage(&message);
-    ::DispatchMessageA(&message);
+    ::DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }

@@ -5,7 +5,7 @@
 namespace runtime {
 
 PlatformSeams& Seams() {
-  static PlatformSeams seams{::MessageBoxA, ::MessageBoxW, ::ShellExecuteA, ::GetACP};
+  static PlatformSeams seams{::MessageBoxW, ::ShellExecuteW};
   return seams;
 }
 

@@ -1,21 +1,18 @@
 #pragma once
-// The platform calls that would block a test or leave the machine: the message boxes and the
-// shell; and the process's code page, which a test cannot change for the process it runs in.
-// Everything that shows a message box, hands something to the shell or asks for the code page
-// goes through here, so that tests can put recorders and stand-ins in their place.
+// The platform calls that would block a test or leave the machine: the message box and the
+// shell. Everything that shows a message box or hands something to the shell goes through here,
+// so that tests can put recorders in their place.
 #include <windows.h>
 
 namespace runtime {
 
 struct PlatformSeams {
-  int(WINAPI* messageBox)(HWND owner, LPCSTR text, LPCSTR caption, UINT style);
-  int(WINAPI* messageBoxW)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style);
+  int(WINAPI* messageBox)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style);
   HINSTANCE(WINAPI* shellExecute)
-  (HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show);
-  UINT(WINAPI* activeCodePage)();
+  (HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory, INT show);
 };
 
-// The process-wide seams; they start out as MessageBoxA, MessageBoxW, ShellExecuteA and GetACP.
+// The process-wide seams; they start out as MessageBoxW and ShellExecuteW.
 PlatformSeams& Seams();
 
 }  // namespace runtime

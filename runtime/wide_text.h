@@ -1,16 +1,15 @@
 #pragma once
-// Conversions between the program's narrow texts and UTF-16, for the W functions. The default
-// code page is the process's (CP_ACP): 936 where Windows honours the manifest's code page, or
-// where the system's is 936 already.
-#include <windows.h>
-
+// The program's texts are UTF-8 inside and UTF-16 at every call into Windows: these two
+// conversions are the only ones, so that no text depends on the system's or the process's code
+// page.
 #include <string>
 #include <string_view>
 
 namespace runtime {
 
-std::wstring ToWide(std::string_view text, UINT codePage = CP_ACP);
-// A character that the process's code page cannot hold becomes the code page's default one.
+// UTF-8 to UTF-16; an empty text gives an empty result.
+std::wstring ToWide(std::string_view text);
+// UTF-16 to UTF-8; an empty text gives an empty result.
 std::string ToNarrow(std::wstring_view text);
 
 }  // namespace runtime

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds the program in release mode in its own build folder (no tests) and
 # writes the release to dist/: chengyuan-<version>-win64.zip with chengyuan.exe and the user guide
-# 使用说明.txt (code page 936, CRLF line ends), the executable itself, and SHA256SUMS for both.
+# 使用说明.txt (UTF-8 with a byte-order mark and CRLF line ends, which Notepad reads right on every
+# Windows), the executable itself, and SHA256SUMS for both.
 # The same commit gives the same bytes wherever it is checked out and built.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -23,12 +24,12 @@ archive=chengyuan-$version-win64.zip
 # rebuild of that commit.
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$REPO_ROOT" log -1 --format=%ct 2>/dev/null || echo 315532800)}
 
-sed 's/$/\r/' "$release/使用说明.txt" | iconv -f UTF-8 -t CP936 > "$release/guide-cp936.txt"
+{ printf '\xef\xbb\xbf'; sed 's/$/\r/' "$release/使用说明.txt"; } > "$release/guide-crlf.txt"
 rm -rf "$DIST_DIR"
 mkdir -p "$DIST_DIR"
 cp "$RELEASE_BUILD_DIR/app/chengyuan.exe" "$DIST_DIR/chengyuan.exe"
 /usr/bin/python3 "$REPO_ROOT/scripts/pack_zip.py" "$DIST_DIR/$archive" "$epoch" \
-  chengyuan.exe="$DIST_DIR/chengyuan.exe" 使用说明.txt="$release/guide-cp936.txt"
+  chengyuan.exe="$DIST_DIR/chengyuan.exe" 使用说明.txt="$release/guide-crlf.txt"
 (cd "$DIST_DIR" && sha256sum "$archive" chengyuan.exe > SHA256SUMS)
 log "release $version in $DIST_DIR:"
 cat "$DIST_DIR/SHA256SUMS"

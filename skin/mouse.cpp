@@ -15,7 +15,7 @@ int HighY(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
 LRESULT CALLBACK SkinWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WindowSkin* skin = Skin();
   // Only after the skin has been released at exit: nothing left to forward to.
-  if (!skin) return draw::api::DefWindowProcA(window, message, wParam, lParam);
+  if (!skin) return draw::api::DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_PAINT:
       skin->hook.BeginPaint();
@@ -35,7 +35,7 @@ LRESULT CALLBACK SkinWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   // The skin may have been released inside a click action (the end command does not return, but
   // a test or a nested exit could get here without it).
   skin = Skin();
-  if (!skin) return draw::api::DefWindowProcA(window, message, wParam, lParam);
+  if (!skin) return draw::api::DefWindowProcW(window, message, wParam, lParam);
   return skin->hook.CallPrevious(window, message, wParam, lParam);
 }
 
@@ -79,7 +79,7 @@ void OnMouseMove(int x, int y) {
 void ApplyZoneCursor() {
   WindowSkin* skin = Skin();
   if (!skin) return;
-  LPCSTR id = IDC_ARROW;
+  LPCWSTR id = IDC_ARROW;
   switch (skin->cursorZone) {
     case kZoneRightEdge:
       id = IDC_SIZEWE;
@@ -91,7 +91,7 @@ void ApplyZoneCursor() {
       id = IDC_SIZENWSE;
       break;
   }
-  draw::api::SetCursor(draw::api::LoadCursorA(nullptr, id));
+  draw::api::SetCursor(draw::api::LoadCursorW(nullptr, id));
 }
 
 void OnLButtonDown(int x, int y) {
@@ -110,7 +110,7 @@ void OnLButtonDown(int x, int y) {
     break;
   }
   if (skin->pressMissed == 1 && skin->cursorZone == kZoneNone)
-    draw::api::SendMessageA(skin->window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    draw::api::SendMessageW(skin->window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
   // The move loop above may have run anything, the end command included.
   skin = Skin();
   if (skin && skin->cursorZone != kZoneNone) ApplyZoneCursor();
@@ -137,7 +137,7 @@ void RunButtonAction(int index) {
   if (skin->buttonLayout != kFourButtons) return;
   switch (index) {
     case 2:
-      draw::api::SendMessageA(skin->window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      draw::api::SendMessageW(skin->window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
       break;
     case 3:
       if (skin->firstClickAction) skin->firstClickAction();

@@ -7,6 +7,7 @@
 #include "draw/owners.h"
 #include "draw/pen.h"
 #include "draw/string_format.h"
+#include "draw/to_wide.h"
 #include "skin/skin_state.h"
 
 namespace skin {
@@ -19,13 +20,13 @@ constexpr std::uint32_t kGrey = 0x808080;
 // The window's caption; empty when the window is gone or has none.
 std::string CaptionOf(HWND window) {
   if (!draw::api::IsWindow(window)) return {};
-  const auto length = draw::api::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+  const auto length = draw::api::SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
   if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const auto copied = draw::api::SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(length + 1),
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const auto copied = draw::api::SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(length + 1),
                                               reinterpret_cast<LPARAM>(text.data()));
   text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-  return text;
+  return draw::ToNarrow(text);
 }
 
 }  // namespace

@@ -96,10 +96,10 @@ TEST(BadFolderText, OverlongTextFailsLikeAMissingFolderWithoutTheShell) {
       testing::ExitedWithCode(7), "still running");
 }
 
-TEST(BadFolderText, ShellGetsFolderTextsUpToTheLongestAnsiPath) {
+TEST(BadFolderText, ShellGetsFolderTextsUpToTheLongestPath) {
   SeamRecorder recorder;
   std::string longest = "C:\\";
-  while (longest.size() < 3 + 2 * 255) longest += "游";  // 258 characters, 514 bytes
+  while (longest.size() < 3 + 3 * 255) longest += "游";  // 258 characters, 769 bytes
   longest += "\\";
   app::OpenFolderInShell(longest);
   app::OpenFolderInShell(longest + "x");

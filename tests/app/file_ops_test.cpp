@@ -39,39 +39,34 @@ TEST(ConfigFolder, IsTheRoamingFolderWithTheUnresolvedGameSubPath) {
 }
 
 // A drive root already ends in its backslash; a failed query leaves the relative text alone; a
-// folder name ending in "乗" (81 5C) ends in a byte 0x5C but still needs its backslash.
+// folder named in any script gets its backslash.
 TEST(ConfigFolder, JoinsTheSubPathWithExactlyOneBackslash) {
   const std::string sub = "..\\Local\\TslGame\\Saved\\Config\\WindowsNoEditor\\";
   EXPECT_EQ(app::JoinConfigFolder("D:\\"), "D:\\" + sub);
   EXPECT_EQ(app::JoinConfigFolder(""), sub);
   EXPECT_EQ(app::JoinConfigFolder("C:\\Users\\A\\AppData\\Roaming"),
             "C:\\Users\\A\\AppData\\Roaming\\" + sub);
-  EXPECT_EQ(app::JoinConfigFolder("E:\\游戏\x81\x5C"), "E:\\游戏\x81\x5C\\" + sub);
+  EXPECT_EQ(app::JoinConfigFolder("E:\\Muñoz-한국\\陳誠"), "E:\\Muñoz-한국\\陳誠\\" + sub);
 }
 
 // The path box's text as every action uses it: a path copied from an indented line, with blanks
 // or tabs around it, names the folder itself.
 TEST(ConfigFolder, PathBoxTextLosesItsBlanksAndEndsInOneBackslash) {
   const std::pair<std::string, std::string> rows[] = {
-      {"  C:\\x\\", "C:\\x\\"},
-      {"\tC:\\x", "C:\\x\\"},
-      {" \t C:\\游 戏\\ \t", "C:\\游 戏\\"},
-      {" E:\\游戏\x81\x5C ", "E:\\游戏\x81\x5C\\"},
-      {" \t ", ""},
-      {"", ""},
+      {"  C:\\x\\", "C:\\x\\"},     {"\tC:\\x", "C:\\x\\"}, {" \t C:\\游 戏\\ \t", "C:\\游 戏\\"},
+      {" E:\\陳誠 ", "E:\\陳誠\\"}, {" \t ", ""},           {"", ""},
   };
   for (const auto& [text, folder] : rows)
     EXPECT_EQ(app::FolderFromPathBoxText(text), folder) << text;
 }
 
-// "乗" is 81 5C in code page 936: a second byte that looks like a backslash is no separator.
-TEST(PathChecks, DoubleByteCharactersAreNotMistakenForSeparators) {
+// "誠" ends in the byte of a backslash in code page 936, which earlier builds used: in UTF-8 no
+// byte of a character outside ASCII is one.
+TEST(PathChecks, CharactersOfAnyScriptAreNotMistakenForSeparators) {
   EXPECT_TRUE(app::EndsWithBackslash("C:\\x\\"));
-  EXPECT_FALSE(app::EndsWithBackslash("C:\\\x81\x5C"));
+  EXPECT_FALSE(app::EndsWithBackslash("C:\\陳誠"));
   EXPECT_FALSE(app::EndsWithBackslash(""));
-  EXPECT_FALSE(
-      app::HasFolderPart("\x81\x5C"
-                         "Engine.ini"));
+  EXPECT_FALSE(app::HasFolderPart("誠Engine.ini"));
   EXPECT_FALSE(app::HasFolderPart("Engine.ini"));
   EXPECT_FALSE(app::HasFolderPart("foo:Engine.ini"));
   EXPECT_TRUE(app::HasFolderPart("C:Engine.ini"));
@@ -173,7 +168,7 @@ TEST(RemoveFolderTree, ABackupFolderThatIsALinkKeepsWhatItPointsTo) {
   apptest::WriteGameFiles(target.path());
   WriteFileBytes(target.path() + "keep.ini", "k");
   apptest::WriteGameFiles(dir.path());
-  // The command line is code page 936; Wine hands it to the Unix command in UTF-8.
+  // The command line is UTF-8, as Wine hands it to the Unix command.
   std::string unixFolder = UnixName(dir.path());
   if (unixFolder.back() != '/') unixFolder += '/';
   const std::string backup = dir.path() + "墨鸢一键优化备份";

@@ -90,7 +90,7 @@ TEST(OptimizeProfiles, MissingSectionsAreAppendedAndAMissingFileIsCreated) {
   EXPECT_TRUE(update.restoreEnabled);
 }
 
-TEST(OptimizeProfiles, CompletionTextsCarryTheArrowInCodePage936) {
+TEST(OptimizeProfiles, CompletionTextsCarryTheArrowInUtf8) {
   SeamRecorder recorder;
   TempDir dir;
   app::WindowUpdate update = app::OptimizeAction(dir.path(), app::kLowSpecProfile);
@@ -98,8 +98,8 @@ TEST(OptimizeProfiles, CompletionTextsCarryTheArrowInCodePage936) {
   EXPECT_EQ(update.label1Caption, "配置文件路径：");
   EXPECT_EQ(update.label2Caption,
             "优化完毕，求关注收藏硬币评论。↗\r\n（如果更新后出现不兼容随时可以还原）");
-  // "。" is A1 A3 and U+2197 is A8 4A in code page 936; the label starts with "优" (D3 C5).
+  // "。" is E3 80 82 and U+2197 is E2 86 97 in UTF-8; the label starts with "优" (E4 BC 98).
   ASSERT_TRUE(update.label2Caption);
-  EXPECT_NE(update.label2Caption->find("\xA1\xA3\xA8\x4A\r\n\xA3\xA8"), std::string::npos);
-  EXPECT_EQ(update.label2Caption->substr(0, 2), "\xD3\xC5");
+  EXPECT_NE(update.label2Caption->find("\xE3\x80\x82\xE2\x86\x97\r\n"), std::string::npos);
+  EXPECT_EQ(update.label2Caption->substr(0, 3), "\xE4\xBC\x98");
 }

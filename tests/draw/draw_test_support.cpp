@@ -129,17 +129,18 @@ namespace {
 
 LRESULT CALLBACK TestWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_USER + 1) return 42;
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-const char* RegisterTestClass() {
-  static const char* name = [] {
-    WNDCLASSA wc{};
+// A Unicode window, as the program's are: its procedure reads back as itself only in W form.
+const wchar_t* RegisterTestClass() {
+  static const wchar_t* name = [] {
+    WNDCLASSW wc{};
     wc.lpfnWndProc = TestWindowProcedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "CyDrawTestWindow";
-    RegisterClassA(&wc);
-    return "CyDrawTestWindow";
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"CyDrawTestWindow";
+    RegisterClassW(&wc);
+    return L"CyDrawTestWindow";
   }();
   return name;
 }
@@ -147,8 +148,8 @@ const char* RegisterTestClass() {
 }  // namespace
 
 TestWindow::TestWindow(int width, int height) {
-  hwnd_ = CreateWindowExA(0, RegisterTestClass(), "test", WS_POPUP, 10, 10, width, height, nullptr,
-                          nullptr, GetModuleHandleA(nullptr), nullptr);
+  hwnd_ = CreateWindowExW(0, RegisterTestClass(), L"test", WS_POPUP, 10, 10, width, height, nullptr,
+                          nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 TestWindow::~TestWindow() { DestroyWindow(hwnd_); }

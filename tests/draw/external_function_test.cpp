@@ -12,6 +12,8 @@
 #include "draw/api.h"
 #include "draw/gdiplus_startup.h"
 #include "runtime/seams.h"
+#include "runtime/wide_text.h"
+#include "tests/support/seam_recorder.h"
 
 namespace {
 
@@ -74,7 +76,7 @@ TEST(ExternalFunction, EveryTableEntryBindsAndLocalEntriesLeaveTheListWhenDestro
   }
   EXPECT_EQ(names.size(), count) << "an export appears twice in the table";
   for (const char* expected : {"GdiplusStartup", "GdipDrawString", "AlphaBlend",
-                               "CreateStreamOnHGlobal", "SetWindowLongPtrA", "StretchBlt"})
+                               "CreateStreamOnHGlobal", "SetWindowLongPtrW", "StretchBlt"})
     EXPECT_TRUE(names.count(expected)) << expected;
   size_t after = 0;
   for (auto* e = draw::ExternalFunctionBase::First(); e; e = e->Next()) ++after;
@@ -90,11 +92,7 @@ TEST(ExternalFunction, GdiplusIsStartedOnceWithAToken) {
 // Runs in the child process of a death test: the message box goes to stderr, where the parent
 // matches it, and then the entry is bound.
 void BindInChild(const char* library, const char* name) {
-  runtime::Seams().messageBox = [](HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
-    fprintf(stderr, "owner=%p style=%u caption=[%s] text=[%s]", static_cast<void*>(owner), style,
-            caption, text);
-    return IDOK;
-  };
+  runtime::Seams().messageBox = testing_support::PrintMessageBox;
   draw::ExternalFunction<decltype(::GetTickCount)> entry{library, name};
   entry();
 }
@@ -132,8 +130,8 @@ LRESULT CALLBACK PaintsThroughTheTable(HWND hwnd, UINT message, WPARAM wParam, L
 
 // The message box seam: records the report, then does what the box's own message loop would do
 // meanwhile (deliver the window's paint and a mouse move), then calls the failing function again.
-int WINAPI ReportThatReenters(HWND, LPCSTR text, LPCSTR, UINT) {
-  fprintf(stderr, "[report %d: %s]", ++g_reports, text);
+int WINAPI ReportThatReenters(HWND, LPCWSTR text, LPCWSTR, UINT) {
+  fprintf(stderr, "[report %d: %s]", ++g_reports, runtime::ToNarrow(text).c_str());
   if (g_reports > 1) return IDOK;
   InvalidateRect(g_paintingWindow, nullptr, TRUE);
   PostMessageA(g_paintingWindow, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));

@@ -16,6 +16,7 @@
 #include "draw/image.h"
 #include "draw/last_error.h"
 #include "draw/memory_stream.h"
+#include "draw/to_wide.h"
 #include "tests/draw/draw_test_support.h"
 
 namespace {
@@ -82,7 +83,7 @@ TEST(GdipFontFamilies, InstalledCollectionListsFamiliesThatCanBeLookedUpByName) 
   EXPECT_EQ(name, first);
 }
 
-TEST(GdipFontFamilies, ChineseFamilyNameComesBackInCodePage936) {
+TEST(GdipFontFamilies, ChineseFamilyNameComesBackInUtf8) {
   // The prefix maps 宋体 to a font whose own name is not 宋体, so the name GDI+ gives back is
   // looked up once more: it must name the same family.
   draw::GdipFontFamily family;
@@ -169,11 +170,11 @@ TEST(GdipFontFamilies, FontSizeStyleUnitFamilyAndHeights) {
   ASSERT_TRUE(font.GetHeight(graphics.get(), &height));
   EXPECT_GT(height, 0);
 
-  LOGFONTA logfont{};
+  LOGFONTW logfont{};
   ASSERT_TRUE(font.GetLogFont(graphics.get(), &logfont));
   EXPECT_EQ(logfont.lfWeight, FW_BOLD);
   EXPECT_TRUE(logfont.lfItalic);
-  EXPECT_EQ(std::string(logfont.lfFaceName), familyName);
+  EXPECT_EQ(draw::ToNarrow(logfont.lfFaceName), familyName);
 
   draw::GdipFont copy;
   ASSERT_TRUE(font.Clone(copy));
@@ -184,11 +185,11 @@ TEST(GdipFontFamilies, FontSizeStyleUnitFamilyAndHeights) {
 
 TEST(GdipFontFamilies, FontsFromLogfontDeviceContextAndTheDefaultGuiFont) {
   const std::string familyName = SomeInstalledFamilyName();
-  LOGFONTA logfont{};
+  LOGFONTW logfont{};
   logfont.lfHeight = -20;
   logfont.lfWeight = FW_BOLD;
   logfont.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(logfont.lfFaceName, familyName.c_str(), LF_FACESIZE);
+  lstrcpynW(logfont.lfFaceName, draw::ToWide(familyName).c_str(), LF_FACESIZE);
   draw::GdipFont font;
   ASSERT_TRUE(font.CreateFromLogfont(logfont));
   INT style = 0;
@@ -199,7 +200,7 @@ TEST(GdipFontFamilies, FontsFromLogfontDeviceContextAndTheDefaultGuiFont) {
   EXPECT_NEAR(size, 20, 0.5);
 
   draw_testing::PixelTarget target(4, 4);
-  HFONT gdiFont = CreateFontIndirectA(&logfont);
+  HFONT gdiFont = CreateFontIndirectW(&logfont);
   HGDIOBJ previous = SelectObject(target.dc(), gdiFont);
   ASSERT_TRUE(font.CreateFromDC(target.dc()));
   ASSERT_TRUE(font.GetSize(&size));
@@ -372,7 +373,7 @@ TEST(GdipImageFamily, SavedToAFileAndLoadedFromIt) {
   ASSERT_TRUE(loaded.GetWidth(&width));
   EXPECT_EQ(width, 9u);
   loaded.Dispose();
-  EXPECT_TRUE(DeleteFileA(path.c_str()));
+  EXPECT_TRUE(DeleteFileW(draw::ToWide(path).c_str()));
   EXPECT_FALSE(loaded.LoadFromFile(path));
   EXPECT_EQ(loaded.ImageHandle(), nullptr);
 }

@@ -26,7 +26,7 @@ LRESULT CALLBACK Replacement(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 WNDPROC CurrentProcedure(HWND hwnd) {
-  return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+  return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
 }
 
 TEST(WindowHook, HookWithoutProcedureOnlyRecordsTheWindowAndRefusesToForward) {
@@ -68,10 +68,10 @@ TEST(WindowHook, InstalledProcedureSeesMessagesFirstAndForwardsToThePreviousOne)
   ASSERT_FALSE(g_seen.empty());
   EXPECT_EQ(g_seen.back(), static_cast<UINT>(WM_USER + 1));
   // Messages the class leaves to DefWindowProc still get there.
-  SetWindowTextA(window.hwnd(), "标题");
-  char text[16] = {};
-  GetWindowTextA(window.hwnd(), text, sizeof text);
-  EXPECT_STREQ(text, "标题");
+  SetWindowTextW(window.hwnd(), L"标题");
+  wchar_t text[16] = {};
+  GetWindowTextW(window.hwnd(), text, static_cast<int>(std::size(text)));
+  EXPECT_STREQ(text, L"标题");
 
   // Hooking again with the same procedure must not make it its own predecessor.
   ASSERT_TRUE(hook.Hook(window.hwnd(), Replacement));

@@ -19,8 +19,9 @@ using Gdiplus::FontStyleBold;
 using Gdiplus::Ok;
 using Gdiplus::UnitPixel;
 
-TEST(ToWide, ConvertsCodePage936AndStopsAtTheFirstZero) {
+TEST(ToWide, ConvertsUtf8BothWaysAndStopsAtTheFirstZero) {
   EXPECT_EQ(draw::ToWide("宋体 ab"), std::wstring(L"\u5B8B\u4F53 ab"));
+  EXPECT_EQ(draw::ToNarrow(L"Muñoz-한국\0x"), "Muñoz-한국");
   EXPECT_EQ(draw::ToWide(""), std::wstring());
   EXPECT_EQ(draw::ToWide(std::string_view("微软\0x", 6)), std::wstring(L"\u5FAE\u8F6F"));
 }

@@ -48,8 +48,8 @@ UniqueModule LoadProgramResources() {
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
 }
 
-std::string ResourceBytes(HMODULE module, LPCSTR type, LPCSTR name) {
-  HRSRC found = FindResourceA(module, name, type);
+std::string ResourceBytes(HMODULE module, LPCWSTR type, LPCWSTR name) {
+  HRSRC found = FindResourceW(module, name, type);
   if (!found) return {};
   HGLOBAL loaded = LoadResource(module, found);
   const char* bytes = static_cast<const char*>(LockResource(loaded));
@@ -90,7 +90,7 @@ TEST(ExecutableResources, FilePropertiesNameTheProgramAndTheProjectVersion) {
 TEST(ExecutableResources, ManifestRunsAsInvokerWithCommonControls6OnWindows7To11) {
   UniqueModule module = LoadProgramResources();
   ASSERT_TRUE(module) << "cannot load " << e2e::ProgramPath() << " as a resource file";
-  const std::string manifest = ResourceBytes(module.get(), RT_MANIFEST, MAKEINTRESOURCEA(1));
+  const std::string manifest = ResourceBytes(module.get(), RT_MANIFEST, MAKEINTRESOURCEW(1));
   ASSERT_FALSE(manifest.empty()) << "no manifest with id 1";
 
   const std::string expected[] = {
@@ -114,7 +114,7 @@ TEST(ExecutableResources, IconGroupHoldsTheFourImagesOfTheProgramIcon) {
   UniqueModule module = LoadProgramResources();
   ASSERT_TRUE(module);
   const std::string group =
-      ResourceBytes(module.get(), RT_GROUP_ICON, MAKEINTRESOURCEA(kAppIconResource));
+      ResourceBytes(module.get(), RT_GROUP_ICON, MAKEINTRESOURCEW(kAppIconResource));
   // A group directory: reserved, type 1, count; then 14 bytes per image.
   ASSERT_GE(group.size(), 6u);
   auto word = [&](std::size_t at) {
@@ -134,7 +134,7 @@ TEST(ExecutableResources, IconGroupHoldsTheFourImagesOfTheProgramIcon) {
     EXPECT_EQ(word(entry + 6), 32u);  // bits per pixel
     const unsigned size = word(entry + 8) | word(entry + 10) << 16;
     const std::string image =
-        ResourceBytes(module.get(), RT_ICON, MAKEINTRESOURCEA(word(entry + 12)));
+        ResourceBytes(module.get(), RT_ICON, MAKEINTRESOURCEW(word(entry + 12)));
     EXPECT_EQ(image.size(), size);
     if (sides[i] == 256) {
       EXPECT_TRUE(image.starts_with("\x89PNG")) << "the large image is a PNG";

@@ -1,11 +1,13 @@
 // The real program's first frame, read back from the screen: what the skin must show there, and
-// that a player whose system is in another language sees it, and can use it, as in Chinese.
+// that a player whose system is in another language reads it, and can use it, as in Chinese.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "app/backup.h"
+#include "app/config_folder.h"
+#include "app/misread_backup.h"
 #include "runtime/bitmap_info.h"
 #include "runtime/unique_handle.h"
 #include "runtime/wide_text.h"
@@ -121,43 +123,143 @@ TEST(FrameOnScreen, ShowsBandsCaptionButtonsTipLineAndTheRoundedOutline) {
   EXPECT_EQ(program.WaitForExit(), 0u);
 }
 
+HWND PathBox(HWND window) { return FindWindowExW(window, nullptr, L"Edit", nullptr); }
+
+// What the path box holds: an edit control of another process answers WM_GETTEXT only.
+std::wstring PathBoxText(HWND window) {
+  wchar_t text[512] = {};
+  SendMessageW(PathBox(window), WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
 void TypeIntoPathBox(HWND window, const std::string& text) {
-  SendMessageW(FindWindowExA(window, nullptr, "Edit", nullptr), WM_SETTEXT, 0,
+  SendMessageW(PathBox(window), WM_SETTEXT, 0,
                reinterpret_cast<LPARAM>(runtime::ToWide(text).c_str()));
 }
 
-// Under code page 950 or 1252 the program still reads its texts, and the paths in its box, as code
-// page 936 (the manifest's): the texts read right through the W functions, the frame is the one
-// shown in Chinese pixel for pixel (caption, tip line, labels and all), and a folder named in
-// Chinese is optimized and restored.
-TEST(FrameOnScreen, OtherSystemLanguagesShowTheChineseFrameAndUseChineseFolders) {
-  Capture chinese;
+// Clicks into the path box and types the characters at its end, as a keyboard whose layout gives
+// them does: through the system's input queue and the program's message loop.
+void TypeAtTheEndOfThePathBox(HWND window, const std::wstring& characters) {
+  SetForegroundWindow(window);
+  RECT box;
+  GetWindowRect(PathBox(window), &box);
+  std::vector<INPUT> inputs(2, INPUT{.type = INPUT_MOUSE});
+  inputs[0].mi = {.dx = ((box.left + box.right) / 2) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1),
+                  .dy = ((box.top + box.bottom) / 2) * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1),
+                  .dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN};
+  inputs[1].mi = {.dwFlags = MOUSEEVENTF_LEFTUP};
+  auto key = [&](WORD virtualKey, wchar_t character, DWORD flags) {
+    inputs.push_back(
+        {.type = INPUT_KEYBOARD, .ki = {.wVk = virtualKey, .wScan = character, .dwFlags = flags}});
+  };
+  key(VK_END, 0, 0);
+  key(VK_END, 0, KEYEVENTF_KEYUP);
+  for (const wchar_t c : characters) {
+    key(0, c, KEYEVENTF_UNICODE);
+    key(0, c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  DWORD_PTR ignored;
+  for (int i = 0; i < 20; ++i) {
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
+    if (PathBoxText(window).ends_with(characters)) break;
+    Sleep(50);
+  }
+}
+
+// The frame the program draws itself, whatever the system's code page: all but its child windows
+// and the path label, which take the system's default GUI font.
+bool SameOwnDrawing(const Capture& a, const Capture& b, HWND window) {
+  if (a.width != b.width || a.height != b.height) return false;
+  std::vector<RECT> others{{19, 127, 105, 151}};
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    others.push_back(r);
+  }
+  for (int y = 0; y < a.height; ++y)
+    for (int x = 0; x < a.width; ++x)
+      if (std::none_of(others.begin(), others.end(),
+                       [&](const RECT& r) {
+                         return PtInRect(&r, POINT{x, y});
+                       }) &&
+          a.at(x, y) != b.at(x, y))
+        return false;
+  return true;
+}
+
+constexpr char kOriginal[] = "[Core.System]\r\nPaths=../../../Engine/Content\r\n";
+
+// The game's folder with the three files as the game left them after an optimize, and their
+// backup as a build before this one left it on a system of the given code page: the folder and
+// the absence record under the names that code page gave them.
+std::string LeaveEarlierBackup(unsigned codePage) {
+  const std::string game = e2e::FreshGameFolder();
+  const bool misread = codePage != 936;
+  const std::string backup =
+      game + (misread ? app::MisreadBackupFolderName(codePage) : app::kBackupFolder) + "\\";
+  CreateDirectoryW(runtime::ToWide(backup).c_str(), nullptr);
+  for (const char* name : {"Engine.ini", "GameUserSettings.ini"}) {
+    testing_support::WriteFileBytes(game + name, "[written]\r\n");
+    testing_support::WriteFileBytes(backup + name, kOriginal);
+  }
+  testing_support::WriteFileBytes(game + "Scalability.ini", "[written]\r\n");
+  testing_support::WriteFileBytes(
+      backup + "Scalability.ini" + (misread ? app::MisreadAbsentSuffix(codePage) : ".不存在"), "");
+  return game;
+}
+
+// Windows 10 and earlier take no code page from the manifest: in a copy without it the process
+// runs in the system's, here 936, 950 and 1252. In each the program reads right: its texts, the
+// frame it draws itself, typed Chinese, a folder named in any script typed into the box, a
+// message; and the backup that a build before this one left under the name the system's code
+// page gave it is found, and brings the originals back.
+TEST(FrameOnScreen, EveryCodePageReadsRightAndUsesFoldersInAnyScript) {
+  testing_support::TempDir copyFolder("无代码页");
+  const std::string copy = e2e::CopyWithoutCodePage(copyFolder.path());
+  Capture reference;
   {
+    LeaveEarlierBackup(936);
     e2e::RunningProgram program(e2e::ProgramPath(), "zh_CN.UTF-8");
     ASSERT_NE(program.window(), nullptr);
-    chinese = SettledFrame(program.window());
+    reference = SettledFrame(program.window());
   }
-  for (const char* locale : {"zh_TW.UTF-8", "en_US.UTF-8"}) {
+  const std::pair<const char*, unsigned> systems[] = {
+      {"zh_CN.UTF-8", 936}, {"zh_TW.UTF-8", 950}, {"en_US.UTF-8", 1252}};
+  for (const auto& [locale, codePage] : systems) {
     SCOPED_TRACE(locale);
-    e2e::RunningProgram program(e2e::ProgramPath(), locale);
+    const std::string game = LeaveEarlierBackup(codePage);
+    e2e::RunningProgram program(copy, locale);
     ASSERT_NE(program.window(), nullptr);
     std::vector<std::wstring> texts{e2e::WindowTextW(program.window())};
-    for (HWND b = FindWindowExA(program.window(), nullptr, "Button", nullptr); b;
-         b = FindWindowExA(program.window(), b, "Button", nullptr))
+    for (HWND b = FindWindowExW(program.window(), nullptr, L"Button", nullptr); b;
+         b = FindWindowExW(program.window(), b, L"Button", nullptr))
       texts.push_back(e2e::WindowTextW(b));
     EXPECT_EQ(texts,
               (std::vector<std::wstring>{L"澄远", L"低配优化", L"还原", L"普通优化", L"打开目录"}));
-    EXPECT_TRUE(SettledFrame(program.window()).pixels == chinese.pixels);
+    EXPECT_EQ(PathBoxText(program.window()), runtime::ToWide(game));
+    EXPECT_TRUE(SameOwnDrawing(SettledFrame(program.window()), reference, program.window()));
 
-    testing_support::TempDir dir("游戏配置");
-    const std::string engine = "[Core.System]\r\nPaths=../../../Engine/Content\r\n";
+    EXPECT_TRUE(IsWindowEnabled(program.Button("还原")));
+    program.Click("还原");
+    EXPECT_EQ(testing_support::ReadFileBytes(game + "Engine.ini"), kOriginal);
+    EXPECT_FALSE(testing_support::PathExists(game + "Scalability.ini"));
+    EXPECT_FALSE(app::BackupExists(game));
+    if (codePage != 936)
+      EXPECT_FALSE(testing_support::PathExists(game + app::MisreadBackupFolderName(codePage)));
+
+    TypeAtTheEndOfThePathBox(program.window(), L"中文");
+    EXPECT_EQ(PathBoxText(program.window()), runtime::ToWide(game) + L"中文");
+
+    testing_support::TempDir dir("Muñoz-한국");
+    const std::string engine = kOriginal;
     testing_support::WriteFileBytes(dir.path() + "Engine.ini", engine);
     TypeIntoPathBox(program.window(), dir.path());
     program.Click("低配优化");
     EXPECT_NE(testing_support::ReadFileBytes(dir.path() + "Engine.ini"), engine);
     program.Click("还原");
     EXPECT_EQ(testing_support::ReadFileBytes(dir.path() + "Engine.ini"), engine);
-    EXPECT_FALSE(app::BackupExists(dir.path()));
     TypeIntoPathBox(program.window(), dir.path() + "不存在\\");
     program.Click("普通优化");
     EXPECT_EQ(program.answered(), (std::vector<std::pair<std::wstring, std::wstring>>{

@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 
+#include "runtime/wide_text.h"
 #include "tests/e2e/running_program.h"
 #include "tests/support/temp_dir.h"
 
@@ -30,7 +31,8 @@ std::map<std::string, std::string> LoadedPlantedNames(DWORD processId) {
   module.dwSize = sizeof module;
   for (BOOL more = Module32First(snapshot, &module); more; more = Module32Next(snapshot, &module))
     for (const char* name : kPlanted)
-      if (lstrcmpiA(module.szModule, name) == 0) loaded[name] = module.szExePath;
+      if (lstrcmpiW(module.szModule, runtime::ToWide(name).c_str()) == 0)
+        loaded[name] = runtime::ToNarrow(module.szExePath);
   CloseHandle(snapshot);
   return loaded;
 }

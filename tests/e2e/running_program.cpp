@@ -20,10 +20,20 @@ std::string ProgramPath() {
 std::string FreshGameFolder() {
   const std::string folder = app::ResolveConfigFolder();
   testing_support::RemoveTree(folder.substr(0, folder.size() - 1));
-  for (std::size_t at = folder.find('\\', 3); at != std::string::npos;
-       at = folder.find('\\', at + 1))
-    CreateDirectoryA(folder.substr(0, at).c_str(), nullptr);
+  testing_support::MakeFolders(folder);
   return folder;
+}
+
+std::string CopyWithoutCodePage(const std::string& folder) {
+  std::string bytes = testing_support::ReadFileBytes(ProgramPath());
+  const std::string open = "<activeCodePage", close = "</activeCodePage>";
+  const std::size_t start = bytes.find(open), end = bytes.find(close, start);
+  if (start == std::string::npos || end == std::string::npos)
+    throw std::runtime_error("the program's manifest names no code page");
+  bytes.replace(start, end + close.size() - start, end + close.size() - start, ' ');
+  const std::string copy = folder + "chengyuan.exe";
+  testing_support::WriteFileBytes(copy, bytes);
+  return copy;
 }
 
 std::wstring WindowTextW(HWND window) {

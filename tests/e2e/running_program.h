@@ -15,6 +15,11 @@ std::string ProgramPath();
 // The game's folder of the test prefix's user, as the program resolves it, made anew and empty.
 std::string FreshGameFolder();
 
+// A copy of the program in folder whose manifest asks for no code page, as Windows 10 and earlier
+// read it (they take no locale name there, and before 1903 nothing): the process then runs in the
+// system's code page. The element is blanked out, so the resource keeps its length.
+std::string CopyWithoutCodePage(const std::string& folder);
+
 // A window's text as the window system holds it, in UTF-16.
 std::wstring WindowTextW(HWND window);
 

@@ -38,11 +38,7 @@ TEST(FatalRuntimeErrorDeathTest, ShowsTheReportAndEndsWithExitCodeMinusOne) {
   // stderr from there so that the parent can match it.
   EXPECT_EXIT(
       {
-        runtime::Seams().messageBox = [](HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
-          fprintf(stderr, "owner=%p style=%u caption=[%s] text=[%s]", static_cast<void*>(owner),
-                  style, caption, text);
-          return IDOK;
-        };
+        runtime::Seams().messageBox = testing_support::PrintMessageBox;
         runtime::FatalRuntimeError("载入启动窗口失败\r\n");
       },
       testing::ExitedWithCode(-1),

@@ -233,7 +233,7 @@ TEST_F(SkinButtonsTest, MinimiseButtonSendsTheMinimiseCommand) {
 TEST_F(SkinButtonsTest, ResizeCursorsShowInTheirZonesByStrictComparison) {
   struct Case {
     int x, y, zone;
-    LPCSTR cursor;  // null: the cursor is left as it was
+    LPCWSTR cursor;  // null: the cursor is left as it was
   };
   const int W = this->W(), H = this->H();
   const Case cases[] = {
@@ -253,12 +253,12 @@ TEST_F(SkinButtonsTest, ResizeCursorsShowInTheirZonesByStrictComparison) {
       {W - 9, H - 9, skin::kZoneNone, nullptr},
       {100, 100, skin::kZoneNone, nullptr},
   };
-  const HCURSOR hand = LoadCursorA(nullptr, IDC_HAND);
+  const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
   for (const Case& c : cases) {
     SetCursor(hand);
     Move(c.x, c.y);
     EXPECT_EQ(Skin().cursorZone, c.zone) << c.x << "," << c.y;
-    EXPECT_EQ(GetCursor(), c.cursor ? LoadCursorA(nullptr, c.cursor) : hand) << c.x << "," << c.y;
+    EXPECT_EQ(GetCursor(), c.cursor ? LoadCursorW(nullptr, c.cursor) : hand) << c.x << "," << c.y;
   }
 }
 
@@ -280,10 +280,10 @@ TEST_F(SkinButtonsTest, PressBesideTheButtonsMovesTheWindowButNotInAZone) {
   Release(W() - 124, 10);
 
   Move(W() - 3, 100);
-  SetCursor(LoadCursorA(nullptr, IDC_HAND));
+  SetCursor(LoadCursorW(nullptr, IDC_HAND));
   Press(W() - 3, 100);
   EXPECT_EQ(MoveRequests(), 2u);
-  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_SIZEWE));
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_SIZEWE));
   Release(W() - 3, 100);
 
   // The zone is the one of the last movement, not of the press.

@@ -17,7 +17,7 @@ std::vector<std::uint8_t> Bytes(const unsigned char* data, std::size_t size) {
 }
 
 TEST_F(SkinTest, StartUpHandlerSetsTheSkinUpWithTheProgramsArguments) {
-  const auto runtimeProcedure = GetWindowLongPtrA(window(), GWLP_WNDPROC);
+  const auto runtimeProcedure = GetWindowLongPtrW(window(), GWLP_WNDPROC);
   form->RunCreated();
   const skin::WindowSkin& s = Skin();
   EXPECT_EQ(static_cast<std::uint32_t>(s.windowId), app::kMainWindowId);
@@ -62,7 +62,7 @@ TEST_F(SkinTest, StartUpHandlerSetsTheSkinUpWithTheProgramsArguments) {
 
   // The skin's procedure is in place and passes everything on to the runtime's: a menu command
   // still runs its bound action.
-  EXPECT_EQ(GetWindowLongPtrA(window(), GWLP_WNDPROC),
+  EXPECT_EQ(GetWindowLongPtrW(window(), GWLP_WNDPROC),
             reinterpret_cast<LONG_PTR>(skin::SkinWndProc));
   EXPECT_EQ(reinterpret_cast<LONG_PTR>(s.hook.GetPreviousProcedure()), runtimeProcedure);
   EXPECT_TRUE(s.hook.IsForwarding());

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/unique_handle.h"
+#include "runtime/wide_text.h"
 
 namespace testing_support {
 namespace {
@@ -25,7 +26,8 @@ bool ListedAs(DWORD processId, const std::string& imageName) {
   entry.dwSize = sizeof entry;
   for (BOOL more = snapshot && Process32First(snapshot.get(), &entry); more;
        more = Process32Next(snapshot.get(), &entry))
-    if (entry.th32ProcessID == processId && imageName == entry.szExeFile) return true;
+    if (entry.th32ProcessID == processId && imageName == runtime::ToNarrow(entry.szExeFile))
+      return true;
   return false;
 }
 

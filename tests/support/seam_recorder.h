@@ -27,6 +27,11 @@ struct ShellCall {
   INT show;
 };
 
+// A message box seam for the child process of a death test: prints
+// "owner=<pointer> style=<number> caption=[<caption>] text=[<text>]" in UTF-8 to stderr, where the
+// parent matches it, and answers OK.
+int WINAPI PrintMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style);
+
 class SeamRecorder {
  public:
   SeamRecorder();

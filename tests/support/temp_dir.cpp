@@ -30,6 +30,12 @@ void RemoveTree(const std::string& folder) {
   RemoveDirectoryA(folder.c_str());
 }
 
+void MakeFolders(const std::string& path) {
+  // In UTF-8 a backslash byte is always a backslash, never part of another character.
+  for (std::size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
+    CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+}
+
 TempDir::TempDir(const std::string& prefix) {
   char base[MAX_PATH];
   GetTempPathA(MAX_PATH, base);

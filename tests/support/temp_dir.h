@@ -7,7 +7,7 @@ namespace testing_support {
 
 class TempDir {
  public:
-  // prefix becomes the start of the folder name; it may hold code page 936 characters.
+  // prefix becomes the start of the folder name, in any script.
   explicit TempDir(const std::string& prefix = "cy");
   ~TempDir();
   TempDir(const TempDir&) = delete;
@@ -19,11 +19,13 @@ class TempDir {
   std::string path_;
 };
 
-// Small file helpers for tests; paths are code page 936 texts.
+// Small file helpers for tests; paths are UTF-8 texts.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool PathExists(const std::string& path);
 bool IsDirectory(const std::string& path);
+// Creates every folder of an absolute path that ends in a backslash, where it is not there yet.
+void MakeFolders(const std::string& path);
 // Removes a folder with everything in it, read-only files included; the test prefix's game folder
 // may hold what a player, or an earlier manual run, left there.
 void RemoveTree(const std::string& folder);

@@ -7,12 +7,13 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
+#include <string>
 #include <vector>
 
 #include "app/texts.h"
 #include "runtime/bitmap_info.h"
 #include "runtime/unique_handle.h"
+#include "runtime/wide_text.h"
 
 namespace {
 
@@ -34,35 +35,31 @@ std::vector<std::uint32_t> DrawPathLabel(HFONT font) {
   std::fill(pixels, pixels + kWidth * kHeight, kWhite);
   SetBkMode(dc.get(), TRANSPARENT);
   SetTextColor(dc.get(), RGB(0, 0, 0));
-  TextOutA(dc.get(), 2, 2, app::texts::kPathLabel,
-           static_cast<int>(std::strlen(app::texts::kPathLabel)));
+  const std::wstring text = runtime::ToWide(app::texts::kPathLabel);
+  TextOutW(dc.get(), 2, 2, text.c_str(), static_cast<int>(text.size()));
   GdiFlush();
   std::vector<std::uint32_t> result(pixels, pixels + kWidth * kHeight);
   for (std::uint32_t& pixel : result) pixel &= kWhite;
   return result;
 }
 
-// A font like the default GUI font the program draws these texts with (its height and weight),
-// in the given face.
-runtime::UniqueFont GuiFontInFace(const char* face) {
-  LOGFONTA logfont{};
-  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof logfont, &logfont);
+// A font like the default GUI font of a Chinese system, which the program draws these texts with
+// (its height and weight), in the given face.
+runtime::UniqueFont GuiFontInFace(const wchar_t* face) {
+  LOGFONTW logfont{};
+  logfont.lfHeight = -12;
+  logfont.lfWeight = FW_NORMAL;
   logfont.lfCharSet = GB2312_CHARSET;
-  lstrcpynA(logfont.lfFaceName, face, LF_FACESIZE);
-  return runtime::UniqueFont(CreateFontIndirectA(&logfont));
+  lstrcpynW(logfont.lfFaceName, face, LF_FACESIZE);
+  return runtime::UniqueFont(CreateFontIndirectW(&logfont));
 }
 
 }  // namespace
 
 TEST(Bench, SongTiAtTwelvePixelsIsTheBitmapFace) {
-  LOGFONTA gui{};
-  ASSERT_NE(GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui), 0);
-  EXPECT_EQ(gui.lfHeight, -12);
-  EXPECT_EQ(gui.lfWeight, FW_NORMAL);
-
-  const runtime::UniqueFont songTi = GuiFontInFace("宋体");
-  const runtime::UniqueFont sharp = GuiFontInFace("WenQuanYi Zen Hei Sharp");
-  const runtime::UniqueFont outline = GuiFontInFace("WenQuanYi Zen Hei");
+  const runtime::UniqueFont songTi = GuiFontInFace(L"宋体");
+  const runtime::UniqueFont sharp = GuiFontInFace(L"WenQuanYi Zen Hei Sharp");
+  const runtime::UniqueFont outline = GuiFontInFace(L"WenQuanYi Zen Hei");
   ASSERT_TRUE(songTi && sharp && outline);
   const std::vector<std::uint32_t> drawn = DrawPathLabel(songTi.get());
   ASSERT_EQ(drawn.size(), static_cast<std::size_t>(kWidth * kHeight));
@@ -70,8 +67,14 @@ TEST(Bench, SongTiAtTwelvePixelsIsTheBitmapFace) {
             100);
 
   EXPECT_TRUE(drawn == DrawPathLabel(sharp.get())) << "宋体 is not drawn in the bitmap face";
-  // What the program itself selects: the stock font, whose face the locale resolves to 宋体.
-  EXPECT_TRUE(drawn == DrawPathLabel(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))));
+  // Wine makes the stock GUI font for the process's code page: for the UTF-8 of the program's
+  // manifest, "MS Shell Dlg" at 11 pixels in no character set. Windows' GDI makes it for the
+  // system's code page whatever the process's (宋体 at 12 pixels on a Chinese system), as Wine
+  // does for a copy of the program without the manifest's code page (the end-to-end tests).
+  LOGFONTW gui{};
+  ASSERT_NE(GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui), 0);
+  EXPECT_EQ(gui.lfHeight, -11);
+  EXPECT_EQ(gui.lfCharSet, ANSI_CHARSET);
   // The comparison tells the faces apart.
   EXPECT_FALSE(drawn == DrawPathLabel(outline.get()));
 }

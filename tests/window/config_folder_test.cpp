@@ -14,6 +14,7 @@
 #include "tests/window/main_window_fixture.h"
 
 using namespace app::ids;
+using testing_support::MakeFolders;
 using testing_support::ReadFileBytes;
 using testing_support::TempDir;
 using testing_support::WriteFileBytes;
@@ -87,12 +88,6 @@ class MovedShellFolder {
   SavedRegistryValue cached_;
 };
 
-// Creates every folder of the path, which ends in a backslash.
-void MakeFolders(const std::string& path) {
-  for (std::size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
-    CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
-}
-
 std::string Special(int csidl) {
   char buffer[MAX_PATH] = {};
   SHGetSpecialFolderPathA(nullptr, buffer, csidl, FALSE);
@@ -102,7 +97,8 @@ std::string Special(int csidl) {
 }  // namespace
 
 TEST_F(MainWindowTest, MovedRoamingFolderShowsTheLocalGameFolder) {
-  TempDir root("漫游");
+  // Below a roaming folder named outside every ANSI code page, as a player's account may be.
+  TempDir root("Muñoz-한국");
   // The roaming folder away from the local one: its ".." leads into "moved", not to "Local".
   const std::string roaming = root.path() + "moved\\Roaming";
   const std::string local = root.path() + "Local";
