@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/file_ops.h"
+#include "app/misread_backup.h"
 #include "app/profiles.h"
 #include "tests/app/app_test_util.h"
 #include "tests/support/seam_recorder.h"
@@ -70,6 +72,24 @@ TEST(BackupRestore, FolderNamesInAnyScriptRoundTrip) {
   const std::string folder = dir.path() + "陳誠\\";
   ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
   ExpectRoundTrip(folder);
+}
+
+// A backup folder that an earlier build left under the name code page 950 gave it is the backup
+// folder, records and all; beside one of the right name it is left as it is.
+TEST(BackupRestore, AMisreadBackupFolderIsTakenOnlyWhereNoneHasTheRightName) {
+  for (const bool rightOneToo : {false, true}) {
+    SCOPED_TRACE(rightOneToo);
+    TempDir dir;
+    const std::string misread = dir.path() + app::MisreadBackupFolderName(950) + "\\";
+    ASSERT_EQ(misread, dir.path() + "蘋藎珨瑩蚥趙掘爺\\");
+    ASSERT_TRUE(app::CreateFolder(misread));
+    const std::string record = "Scalability.ini" + app::MisreadAbsentSuffix(950);
+    WriteFileBytes(misread + record, "");
+    if (rightOneToo) ASSERT_TRUE(app::CreateFolder(dir.path() + kBackup));
+    app::AdoptMisreadBackupFolder(dir.path(), 950);
+    EXPECT_EQ(PathExists(misread + record), rightOneToo);
+    EXPECT_EQ(PathExists(app::AbsentRecordPath(dir.path(), "Scalability.ini")), !rightOneToo);
+  }
 }
 
 // Nothing can be saved or written: one message, no completion text, and no backup to restore.
