@@ -94,13 +94,17 @@ open_build_tree_to_wine_user() {
 # unmanaged windows go at once, as on Windows.
 ensure_wine_prefix() {
   open_build_tree_to_wine_user
+  local stamp=$WINEPREFIX/.chengyuan-v3
   # A prefix made by another user (root, before Wine ran as a user of its own) is made again:
-  # Wine refuses a prefix its user does not own.
+  # Wine refuses a prefix its user does not own. So is one left half made, or made before the
+  # prefix kept a copy of its shell folders: a copy taken later could hold a test's leftovers.
   if [ -d "$WINEPREFIX" ] && [ "$(stat -c %u "$WINEPREFIX")" != "$(as_wine_user id -u)" ]; then
     log "removing the Wine prefix $WINEPREFIX of another user"
     rm -rf "$WINEPREFIX"
+  elif [ -d "$WINEPREFIX" ] && [ ! -f "$stamp" ]; then
+    log "removing the Wine prefix $WINEPREFIX of an earlier set-up"
+    rm -rf "$WINEPREFIX"
   fi
-  local stamp=$WINEPREFIX/.chengyuan-v2
   [ -f "$stamp" ] && return
   log "creating the Wine prefix in $WINEPREFIX"
   mkdir -p "$WINEPREFIX"
@@ -126,8 +130,40 @@ Windows Registry Editor Version 5.00
 REG
   as_wine_user wine regedit /S "$(as_wine_user winepath -w "$reg")" >/dev/null 2>&1
   rm -f "$reg"
+  save_shell_folders
   as_wine_user wineserver -w
   as_wine_user touch "$stamp"
+}
+
+# A test moves the user's roaming and local folders by changing "User Shell Folders" (Wine then
+# copies what it finds into "Shell Folders") and puts both back when it ends; killed by its
+# time-out, it never does, and every later run would look for the game's folder in a temporary
+# folder. So the prefix keeps both keys as they were when it was made, and every session starts
+# from that copy: a registry file that deletes the keys and makes them again.
+SHELL_FOLDER_KEYS=(
+  'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders'
+  'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders'
+)
+
+shell_folders_copy() { printf '%s' "$WINEPREFIX/chengyuan-shell-folders.reg"; }
+
+save_shell_folders() {
+  local part=$WINEPREFIX/chengyuan-shell-folders.part key
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n'
+    for key in "${SHELL_FOLDER_KEYS[@]}"; do
+      printf '\r\n[-%s]\r\n' "$key"
+      as_wine_user wine regedit /E "$(as_wine_user winepath -w "$part")" "$key" >/dev/null 2>&1
+      # The export without its first line, the header.
+      iconv -f UTF-16 -t UTF-8 "$part" | tail -n +2
+      rm -f "$part"
+    done
+  } | { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } > "$(shell_folders_copy)"
+}
+
+put_back_shell_folders() {
+  as_wine_user wine regedit /S "$(as_wine_user winepath -w "$(shell_folders_copy)")" \
+    </dev/null >/dev/null 2>&1
 }
 
 # Starts Xvfb on a free display (Xvfb picks it itself), makes sure the prefix exists and keeps a
@@ -140,6 +176,7 @@ start_display_and_wine() {
   export DISPLAY=:$n
   ensure_wine_prefix
   as_wine_user wineserver -p
+  put_back_shell_folders
   # Start the prefix's background services now, with their output going nowhere: started by a
   # test instead, they would inherit its output pipe and keep CTest waiting for it to close.
   as_wine_user wine wineboot </dev/null >/dev/null 2>&1

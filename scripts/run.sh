@@ -16,6 +16,7 @@ if [ -z "${DISPLAY:-}" ]; then
   start_display_and_wine
 else
   ensure_wine_prefix
+  put_back_shell_folders
 fi
 
 # The game's configuration folder of the prefix's user, as the program resolves it.

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/backup.h"
+#include "app/file_ops.h"
 #include "app/retry_while_held.h"
 #include "tests/support/seam_recorder.h"
 #include "tests/support/temp_dir.h"
@@ -130,6 +131,37 @@ class FileLock {
   HANDLE handle_;
   const CountedWaits waits_;
 };
+
+// The Unix name of a path under Wine; empty elsewhere.
+inline std::string UnixName(const std::string& path) {
+  using Convert = char*(CDECL*)(const wchar_t*);
+  auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  if (!convert) return {};
+  char* name = convert(app::ToWide(path).c_str());
+  std::string result = name ? name : "";
+  HeapFree(GetProcessHeap(), 0, name);
+  return result;
+}
+
+// Starts a Unix command from inside Wine, which does not wait for it: callers poll.
+inline void RunUnix(std::string command) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &process)) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+}
+
+// Waits, for at most five seconds, until the path can be looked at (or, with false, no longer).
+inline bool WaitForPath(const std::string& path, bool lookable = true) {
+  for (int i = 0; i < 100; ++i, Sleep(50))
+    if (testing_support::PathExists(path) == lookable) return true;
+  return false;
+}
 
 // Keeps the process's current directory and puts it back at the end.
 class CurrentDirectory {

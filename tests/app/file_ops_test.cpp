@@ -9,6 +9,9 @@
 #include "tests/app/app_test_util.h"
 #include "tests/support/seam_recorder.h"
 
+using apptest::RunUnix;
+using apptest::UnixName;
+using apptest::WaitForPath;
 using testing_support::PathExists;
 using testing_support::ReadFileBytes;
 using testing_support::TempDir;
@@ -107,40 +110,6 @@ TEST(RemoveFolderTree, RemovesNestedContentsButLeavesDotEntries) {
   EXPECT_FALSE(app::RemoveFolderTree(""));
   EXPECT_FALSE(app::RemoveFolderTree("   "));
 }
-
-namespace {
-
-// The Unix name of a path under Wine; empty elsewhere.
-std::string UnixName(const std::string& path) {
-  using Convert = char*(CDECL*)(const wchar_t*);
-  auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  if (!convert) return {};
-  char* name = convert(app::ToWide(path).c_str());
-  std::string result = name ? name : "";
-  HeapFree(GetProcessHeap(), 0, name);
-  return result;
-}
-
-// Starts a Unix command from inside Wine, which does not wait for it: callers poll.
-void RunUnix(std::string command) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                     &startup, &process)) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
-}
-
-bool WaitForPath(const std::string& path) {
-  for (int i = 0; i < 100; ++i, Sleep(50))
-    if (PathExists(path)) return true;
-  return false;
-}
-
-}  // namespace
 
 // Wine shows a Unix symbolic link as a linked folder (reparse point).
 TEST(RemoveFolderTree, RemovesALinkedFolderWithoutTouchingItsTarget) {

@@ -192,29 +192,43 @@ TEST(RestoreSequences, AFileTheGameHoldsCountsAsBackOnlyWhenEveryByteIsTheCopys)
 }
 
 // A scanner holds a file for a moment, here until the program first waits: GameUserSettings.ini
-// sharing reading only while the profile is written, a saved copy sharing everything (it can be
-// deleted, but keeps its name until it is let go) while the backup folder is removed. Both clicks
-// end as if it had not been there.
+// sharing reading only while the profile is written, the unfinished copy of Engine.ini sharing
+// reading only from its flush on (so that it cannot be renamed), a saved copy sharing everything
+// (it can be deleted, but keeps its name until it is let go) while the backup folder is removed.
+// Both clicks end as if it had not been there.
 TEST(RestoreSequences, AFileAScannerHoldsForAMomentIsWaitedFor) {
   struct Row {
-    bool atRestore;
+    bool atRestore, fromTheFlush;
     const char* file;
     DWORD share;
   };
-  const Row rows[] = {{false, "GameUserSettings.ini", FILE_SHARE_READ},
-                      {true, "墨鸢一键优化备份\\Engine.ini",
+  const Row rows[] = {{false, false, "GameUserSettings.ini", FILE_SHARE_READ},
+                      {false, true, "墨鸢一键优化备份\\~Engine.ini.tmp", FILE_SHARE_READ},
+                      {true, false, "墨鸢一键优化备份\\Engine.ini",
                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE}};
   static HANDLE held;
   static int waits;
+  static std::string heldPath;
+  static DWORD share;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.file);
     SeamRecorder recorder;
     TempDir dir;
     apptest::WriteGameFiles(dir.path());
     if (row.atRestore) app::OptimizeAction(dir.path(), app::kLowSpecProfile);
-    held = CreateFileA((dir.path() + row.file).c_str(), GENERIC_READ, row.share, nullptr,
-                       OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    heldPath = dir.path() + row.file;
+    share = row.share;
+    static const auto hold = [](const std::string& path) {
+      if (path == heldPath)
+        held = CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    held = INVALID_HANDLE_VALUE;
+    if (row.fromTheFlush)
+      app::SaveCopySeams().afterStep = [](app::SaveCopyStep step, const std::string& path) {
+        if (step == app::SaveCopyStep::kFlushed) hold(path);
+      };
+    else
+      hold(heldPath);
     waits = 0;
     app::HoldWaitSeams().wait = [](DWORD) {
       if (waits++ == 0) CloseHandle(held);
@@ -229,6 +243,7 @@ TEST(RestoreSequences, AFileAScannerHoldsForAMomentIsWaitedFor) {
       EXPECT_EQ(apptest::ReadIni(dir.path() + "GameUserSettings.ini")[0].second.size(), 8u);
     }
     app::HoldWaitSeams().wait = nullptr;
+    app::SaveCopySeams().afterStep = nullptr;
     if (waits == 0) CloseHandle(held);
     EXPECT_GT(waits, 0);
   }
