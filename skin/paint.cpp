@@ -34,6 +34,9 @@ draw::RectF Between(int left, int top, int right, int bottom) {
           static_cast<float>(bottom - top)};
 }
 
+// A layout rectangle of no size whose top-left corner is (x, y): no wrapping, no clipping.
+draw::RectF At(int x, int y) { return Between(x, y, x, y); }
+
 // At 96 DPI the pictures keep GDI+'s default filter, and the frame its pixels; at other scales
 // they are drawn into their scaled rectangles with the high-quality one.
 void UseFilterForScale(draw::图形& surface, int dpi) {
@@ -132,13 +135,12 @@ void PaintFrame() {
     font.CreateFromFamilyName(Seams().captionFontFamily, static_cast<float>(px(12)),
                               Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
     const draw::GdipStringFormat format;  // none: GDI+'s default format
-    surface.DrawString(caption, font, captionBrush, Between(px(28), px(9), px(28), px(9)), format);
+    surface.DrawString(caption, font, captionBrush, At(px(28), px(9)), format);
 
     draw::GdipSolidBrush tipBrush;
     if (skin->tipText && !skin->tipText->empty()) {
       tipBrush.Create(ToArgb(kGrey, 200, 1));
-      surface.DrawString(*skin->tipText, font, tipBrush,
-                         Between(px(5), H - px(25), px(5), H - px(25)), format);
+      surface.DrawString(*skin->tipText, font, tipBrush, At(px(5), H - px(25)), format);
     }
 
     // Shown from (1, 1) to (W + 1, H - 1), exclusive: the region's right and bottom edges.

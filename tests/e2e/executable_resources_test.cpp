@@ -99,7 +99,6 @@ TEST(ExecutableResources, ManifestRunsAsInvokerPerMonitorAwareWithCommonControls
       "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
       "publicKeyToken=\"6595b64144ccf1df\"",
       "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
-      // Wine gives every program its DPI whatever the manifest says: only the text is checked.
       "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
       "PerMonitorV2, PerMonitor</dpiAwareness>",
       "<dpiAware "
