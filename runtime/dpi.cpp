@@ -11,7 +11,7 @@ using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 // to start the program.
 GetDpiForWindowFunction BoundGetDpiForWindow() {
   static const auto function = reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
-      ::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
   return function;
 }
 

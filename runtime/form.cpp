@@ -100,7 +100,7 @@ bool Form::CreateWindowAndComponents() {
                    SWP_NOZORDER | SWP_NOACTIVATE);
   }
   guiFont_.reset(CreateGuiFont(dpi_));
-  ::SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  ::SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
 
   components_.reserve(definition_.components.size());
   for (const ComponentDef& def : definition_.components) {
@@ -157,7 +157,7 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
                                nullptr);
   if (!c.window) return;
   ::SetWindowLongPtrA(c.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
-  ::SendMessageA(c.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c)), FALSE);
+  ::SendMessageW(c.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c)), FALSE);
   if (def.kind == Kind::EditBox) ::SendMessageA(c.window, EM_SETLIMITTEXT, 0, 0);
   // Each component goes directly below the previous one: the first is on top.
   ::SetWindowPos(c.window, stackAbove ? stackAbove : HWND_TOP, 0, 0, 0, 0,
@@ -194,12 +194,12 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
     const RECT r = PixelRect(c);
     ::SetWindowPos(c.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    ::SendMessageA(c.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c)), FALSE);
+    ::SendMessageW(c.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c)), FALSE);
     // A picture box decodes its picture again, at the new scale, when it next shows.
     c.pictureLoaded = false;
     c.picture = {};
   }
-  ::SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  ::SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
   ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
