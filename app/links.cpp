@@ -25,9 +25,10 @@ void ShowLinkMenu() {
   runtime::UniqueMenu menu = form->BuildPopupMenu(ids::菜单);
   POINT pointer{};
   ::GetCursorPos(&pointer);
+  const int offset = runtime::Scaled(3, form->dpi());
   // A chosen item reaches the window as a menu command; the menu is destroyed afterwards.
-  ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pointer.x + 3, pointer.y + 3, 0,
-                   form->window(), nullptr);
+  ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pointer.x + offset,
+                   pointer.y + offset, 0, form->window(), nullptr);
 }
 
 }  // namespace app

@@ -20,6 +20,7 @@
 #include "app/pictures.h"
 #include "app/texts.h"
 #include "runtime/bitmap_info.h"
+#include "runtime/dpi.h"
 #include "draw/brushes.h"
 #include "draw/font.h"
 #include "draw/string_format.h"
@@ -96,17 +97,29 @@ struct Launch {
   double peakWorkingSet = 0;  // MB, read once the frame has stayed unchanged for kSettledMs
 };
 
-constexpr int kWidth = 500;
-constexpr int kHeight = 200;
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+// The program's window at the screen's DPI (Wine gives every process the prefix's): 500 x 200
+// at 96 DPI.
+const int kDpi = ScreenDpi();
+const int kWidth = runtime::Scaled(500, kDpi);
+const int kHeight = runtime::Scaled(200, kDpi);
 constexpr double kSettledMs = 600;
 
 // The window area's pixels as one number; the edit box's inside is left out, since its caret
 // blinks whenever the box has the focus.
 std::uint64_t FrameHash(const std::uint32_t* pixels) {
+  const int left = runtime::Scaled(111, kDpi), right = runtime::Scaled(310, kDpi);
+  const int top = runtime::Scaled(131, kDpi), bottom = runtime::Scaled(147, kDpi);
   std::uint64_t hash = 1469598103934665603ull;
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x) {
-      if (x >= 111 && x < 310 && y >= 131 && y < 147) continue;
+      if (x >= left && x < right && y >= top && y < bottom) continue;
       hash = (hash ^ pixels[y * kWidth + x]) * 1099511628211ull;
     }
   return hash;
@@ -132,7 +145,7 @@ HWND TopWindowOf(DWORD processId) {
   return search.found;
 }
 
-// Starts command and watches the 500 x 200 area in the middle of the screen, where the window
+// Starts command and watches the window's area in the middle of the screen, where the window
 // comes up, until its pixels have stayed unchanged for kSettledMs: the first complete frame is
 // the first capture equal to that settled one. The area is painted black first, so that a frame
 // left from the last run does not count. work runs on the settled window before the peak working

@@ -38,6 +38,28 @@ bool Intersect(const RECT& a, const RECT& b, RECT* out) {
   return ::IntersectRect(out, &a, &b) != FALSE;
 }
 
+// A component's own font at dpi.
+HFONT CreateComponentFont(const FontDef& font, int dpi) {
+  // GDI reads a narrow face name in the system's code page, not in the process's.
+  return ::CreateFontW(Scaled(font.height, dpi), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+                       font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, ToWide(font.face).c_str());
+}
+
+// The default GUI font's face at dpi, or null where the stock font has that size: Windows makes
+// it for the system's DPI, the DPI of the screen at sign-in (96 on a screen at 100 %).
+HFONT CreateGuiFont(int dpi) {
+  const WindowDC screen(nullptr);
+  const int systemDpi = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
+  LOGFONTW font{};
+  if (dpi == systemDpi || systemDpi <= 0 ||
+      !::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font))
+    return nullptr;
+  font.lfHeight = ::MulDiv(font.lfHeight, dpi, systemDpi);
+  font.lfWidth = ::MulDiv(font.lfWidth, dpi, systemDpi);
+  return ::CreateFontIndirectW(&font);
+}
+
 }  // namespace
 
 Form::Form(const FormDef& definition) : definition_(definition) {}
@@ -70,8 +92,18 @@ bool Form::CreateWindowAndComponents() {
                         ToWide(definition_.caption).c_str(), definition_.style, left, top,
                         definition_.width, definition_.height, nullptr, nullptr, Instance(), this);
   if (!window_) return false;
-  ::SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
+  // Windows sends no WM_DPICHANGED for the monitor the window opens on: the window takes the size
+  // for that monitor's DPI here, centred as at 96 DPI.
+  dpi_ = WindowDpi(window_);
+  if (dpi_ != kDesignDpi) {
+    const int width = Scaled(definition_.width, dpi_);
+    const int height = Scaled(definition_.height, dpi_);
+    ::SetWindowPos(window_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  guiFont_.reset(CreateGuiFont(dpi_));
+  ::SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
 
   components_.reserve(definition_.components.size());
   for (const ComponentDef& def : definition_.components) {
@@ -93,11 +125,7 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
   c.visible = def.visible;
   c.top = def.top;
   c.text = def.text ? def.text : "";
-  if (def.font)
-    c.font.reset(::CreateFontW(def.font->height, 0, 0, 0, def.font->weight, FALSE, FALSE, FALSE,
-                               def.font->charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                               ToWide(def.font->face).c_str()));
+  if (def.font) c.font.reset(CreateComponentFont(*def.font, dpi_));
 
   const char* windowClass = nullptr;
   // Each child window is clipped by the siblings stacked above it, so that a component that
@@ -122,19 +150,57 @@ void Form::CreateComponent(Component& c, HWND& stackAbove) {
     case Kind::TransparentLabel:
       return;  // no window of their own
   }
+  const RECT r = PixelRect(c);
   c.window = ::CreateWindowExW(0, ToWide(windowClass).c_str(), ToWide(c.text).c_str(), style,
-                               def.left, def.top, def.width, def.height, window_,
+                               r.left, r.top, r.right - r.left, r.bottom - r.top, window_,
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(def.id)), Instance(),
                                nullptr);
   if (!c.window) return;
   ::SetWindowLongPtrW(c.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
-  HFONT font = c.font ? c.font.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-  ::SendMessageW(c.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  ::SendMessageW(c.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c)), FALSE);
   if (def.kind == Kind::EditBox) ::SendMessageW(c.window, EM_SETLIMITTEXT, 0, 0);
   // Each component goes directly below the previous one: the first is on top.
   ::SetWindowPos(c.window, stackAbove ? stackAbove : HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   stackAbove = c.window;
+}
+
+RECT Form::PixelRect(const Component& c) const {
+  const ComponentDef& def = *c.def;
+  return {Scaled(def.left, dpi_), Scaled(c.top, dpi_), Scaled(def.left + def.width, dpi_),
+          Scaled(c.top + def.height, dpi_)};
+}
+
+HFONT Form::GuiFont() const {
+  return guiFont_ ? guiFont_.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
+HFONT Form::FontOf(const Component& c) const { return c.font ? c.font.get() : GuiFont(); }
+
+void Form::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  ::SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The fonts of the old DPI go once no window holds them any more.
+  const UniqueFont oldGuiFont = std::move(guiFont_);
+  guiFont_.reset(CreateGuiFont(dpi_));
+  std::vector<UniqueFont> oldFonts;
+  for (Component& c : components_) {
+    if (c.def->font) {
+      oldFonts.push_back(std::move(c.font));
+      c.font.reset(CreateComponentFont(*c.def->font, dpi_));
+    }
+    if (!c.window) continue;
+    const RECT r = PixelRect(c);
+    ::SetWindowPos(c.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageW(c.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c)), FALSE);
+    // A picture box decodes its picture again, at the new scale, when it next shows.
+    c.pictureLoaded = false;
+    c.picture = {};
+  }
+  ::SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Form::RunCreated() {
@@ -224,9 +290,11 @@ void Form::SetTop(std::uint32_t id, int top) {
   Component* c = Find(id);
   if (!c) return;
   c->top = top;
-  if (c->window)
-    ::SetWindowPos(c->window, nullptr, c->def->left, top, 0, 0,
+  if (c->window) {
+    const RECT r = PixelRect(*c);
+    ::SetWindowPos(c->window, nullptr, r.left, r.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 int Form::TimerPeriod(std::uint32_t id) const {
@@ -269,8 +337,7 @@ UniqueMenu Form::BuildPopupMenu(std::uint32_t menuId) const {
 
 RECT Form::LabelRect(std::uint32_t id) const {
   const Component* c = Find(id);
-  if (!c) return {};
-  return {c->def->left, c->top, c->def->left + c->def->width, c->top + c->def->height};
+  return c ? PixelRect(*c) : RECT{};
 }
 
 // The background picture is decoded for each erase, only the part the erase shows, and not
@@ -296,9 +363,7 @@ void Form::PaintLabels() const {
 
 void Form::PaintLabel(HDC dc, const Component& label) const {
   RECT rect = LabelRect(label.def->id);
-  HFONT font =
-      label.font ? label.font.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-  SelectedObject selected(dc, font);
+  SelectedObject selected(dc, FontOf(label));
   const int previousMode = ::SetBkMode(dc, TRANSPARENT);
   const COLORREF previousColour = ::SetTextColor(dc, RGB(255, 255, 255));
   UINT format = DT_LEFT | DT_NOPREFIX;
@@ -317,7 +382,7 @@ void Form::RepaintLabel(const Component& label) {
   ::UpdateWindow(window_);
   for (const Component& c : components_) {
     if (!c.window || !::IsWindowVisible(c.window)) continue;
-    RECT childRect{c.def->left, c.top, c.def->left + c.def->width, c.top + c.def->height};
+    RECT childRect = PixelRect(c);
     RECT overlap;
     if (!Intersect(rect, childRect, &overlap)) continue;
     ::OffsetRect(&overlap, -childRect.left, -childRect.top);
@@ -360,6 +425,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (Component* timer = FindByCommand(static_cast<UINT>(wParam), Kind::Timer);
           timer && timer->timerPeriod > 0 && timer->def->onEvent)
         timer->def->onEvent(*this);
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_DESTROY:
       if (quitOnDestroy_) ::PostQuitMessage(0);
@@ -416,7 +484,12 @@ void Form::LoadPicture(Component& box) {
   if (box.pictureLoaded) return;
   box.pictureLoaded = true;
   const PictureData* data = box.def->picture;
-  if (data) box.picture = DecodePicture(data->bytes, data->size, ButtonFace());
+  if (!data) return;
+  box.picture = DecodePicture(data->bytes, data->size, ButtonFace());
+  // Without blending: the panel's QR codes must stay readable at every scale.
+  if (const int dpi = box.owner->dpi_; dpi != kDesignDpi && box.picture.valid())
+    box.picture =
+        ScaledNearest(box.picture, Scaled(box.picture.width, dpi), Scaled(box.picture.height, dpi));
 }
 
 Form* FindForm(std::uint32_t windowId) {

@@ -9,17 +9,22 @@
 #include <vector>
 
 #include "runtime/component_directory.h"
+#include "runtime/dpi.h"
 #include "runtime/form_def.h"
 #include "runtime/picture.h"
 #include "runtime/unique_handle.h"
 
 namespace runtime {
 
+// The form's numbers are design units (96 DPI); the window, its components and their fonts take
+// them at the window's DPI, and again at a new one when Windows moves the window to a monitor of
+// another scale (WM_DPICHANGED). Properties read and written in pixels (a component's top) are
+// design units too.
 class Form final : public ComponentDirectory {
  public:
-  // Builds the window, still hidden and centred on the screen, then its components in table order
-  // (stacked first on top, each clipped by those above it), and shows the components whose
-  // visible flag is set. Null when the window cannot be created.
+  // Builds the window, still hidden and centred on the screen at the size for its DPI, then its
+  // components in table order (stacked first on top, each clipped by those above it), and shows
+  // the components whose visible flag is set. Null when the window cannot be created.
   static std::unique_ptr<Form> Create(const FormDef& definition);
   ~Form();
   Form(const Form&) = delete;
@@ -27,6 +32,8 @@ class Form final : public ComponentDirectory {
 
   HWND window() const { return window_; }
   const FormDef& definition() const { return definition_; }
+  // The DPI the window is laid out for.
+  int dpi() const { return dpi_; }
 
   // Runs the created event (the start-up handler) once.
   void RunCreated();
@@ -46,7 +53,7 @@ class Form final : public ComponentDirectory {
   void SetDisabled(std::uint32_t id, bool disabled);
   bool Checked(std::uint32_t id) const;  // menu items
   void SetChecked(std::uint32_t id, bool checked);
-  int Top(std::uint32_t id) const;  // in client coordinates
+  int Top(std::uint32_t id) const;  // in client coordinates, design units
   void SetTop(std::uint32_t id, int top);
   int TimerPeriod(std::uint32_t id) const;  // milliseconds; 0 = not ticking
   // A negative value counts as 0; the current value changes nothing (a running timer keeps its
@@ -57,7 +64,7 @@ class Form final : public ComponentDirectory {
   // out, disabled ones greyed, checked ones checked, "-" as a separator line.
   UniqueMenu BuildPopupMenu(std::uint32_t menuId) const;
 
-  // The area of a windowless transparent label in client coordinates.
+  // The area of a windowless transparent label in client coordinates, in pixels.
   RECT LabelRect(std::uint32_t id) const;
 
  private:
@@ -79,6 +86,12 @@ class Form final : public ComponentDirectory {
   explicit Form(const FormDef& definition);
   bool CreateWindowAndComponents();
   void CreateComponent(Component& component, HWND& stackAbove);
+  // A component's rectangle in client pixels at the window's DPI.
+  RECT PixelRect(const Component& component) const;
+  HFONT GuiFont() const;
+  HFONT FontOf(const Component& component) const;
+  // The suggested rectangle, then fonts and components at the new DPI, then a whole repaint.
+  void OnDpiChanged(int dpi, const RECT& suggested);
   Component* Find(std::uint32_t id);
   const Component* Find(std::uint32_t id) const;
   Component* FindByCommand(UINT command, Kind kind);
@@ -96,6 +109,9 @@ class Form final : public ComponentDirectory {
 
   const FormDef& definition_;
   HWND window_ = nullptr;
+  int dpi_ = kDesignDpi;
+  // The default GUI font at dpi_; empty where the stock font has that size already.
+  UniqueFont guiFont_;
   bool quitOnDestroy_ = false;
   std::vector<Component> components_;
 };

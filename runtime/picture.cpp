@@ -215,6 +215,19 @@ DecodedPicture DecodePicture(const unsigned char* bytes, std::size_t size, COLOR
   return {};
 }
 
+DecodedPicture ScaledNearest(const DecodedPicture& picture, int width, int height) {
+  if (!picture.valid() || width <= 0 || height <= 0) return {};
+  DecodedPicture scaled{width, height, {}};
+  scaled.pixels.resize(std::size_t(width) * height);
+  for (int y = 0; y < height; ++y) {
+    const std::uint32_t* row =
+        &picture.pixels[std::size_t(y) * picture.height / height * picture.width];
+    for (int x = 0; x < width; ++x)
+      scaled.pixels[std::size_t(y) * width + x] = row[std::size_t(x) * picture.width / width];
+  }
+  return scaled;
+}
+
 void PaintTiled(HDC dc, const RECT& rect, int origin_x, int origin_y, const DecodedPicture& picture,
                 COLORREF background) {
   const UniqueBrush brush(::CreateSolidBrush(background));

@@ -20,6 +20,11 @@ struct DecodedPicture {
 // An empty result when the bytes are not a PNG or JPEG that decodes.
 DecodedPicture DecodePicture(const unsigned char* bytes, std::size_t size, COLORREF background);
 
+// The picture at width × height, every pixel the one of the picture that it falls on (nearest
+// neighbour): no pixel is blended with its neighbours, so that the edges of a QR code's modules
+// stay hard at any scale.
+DecodedPicture ScaledNearest(const DecodedPicture& picture, int width, int height);
+
 // Fills rect with the background colour and tiles the picture from its top-left corner (the
 // picture's origin is (origin_x, origin_y) in dc coordinates), copying its pixels straight from
 // memory; an invalid picture leaves the fill.

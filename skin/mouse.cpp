@@ -31,6 +31,12 @@ LRESULT CALLBACK SkinWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_LBUTTONUP:
       OnLButtonUp(LowX(lParam), HighY(lParam));
       break;
+    case WM_DPICHANGED: {
+      // The window takes its new size and lays its components out first; the frame follows.
+      const LRESULT result = skin->hook.CallPrevious(window, message, wParam, lParam);
+      OnDpiChanged(LOWORD(wParam));
+      return result;
+    }
   }
   // The skin may have been released inside a click action (the end command does not return, but
   // a test or a nested exit could get here without it).
@@ -65,11 +71,12 @@ void OnMouseMove(int x, int y) {
 
   const int W = skin->frame.width;
   const int H = skin->frame.height;
-  if (x > W - 4 && 10 < y && y < H - 10)
+  const auto px = [skin](int design) { return skin->Px(design); };
+  if (x > W - px(4) && px(10) < y && y < H - px(10))
     skin->cursorZone = kZoneRightEdge;
-  else if (x < W - 10 && y > H - 7)
+  else if (x < W - px(10) && y > H - px(7))
     skin->cursorZone = kZoneBottomEdge;
-  else if (x > W - 10 && y > H - 9)
+  else if (x > W - px(10) && y > H - px(9))
     skin->cursorZone = kZoneCorner;
   else
     skin->cursorZone = kZoneNone;

@@ -65,6 +65,7 @@ void SetUpSkin(std::int32_t windowId, std::int32_t unitId, std::span<const std::
   skin->secondClickAction = secondClickAction;
   skin->window = runtime::ComponentWindow(static_cast<std::uint32_t>(windowId),
                                           static_cast<std::uint32_t>(unitId));
+  skin->dpi = runtime::WindowDpi(skin->window);
   ReadFrameGeometry();
   LoadButtonImages();
   skin->hook.Hook(skin->window, SkinWndProc);
@@ -91,7 +92,7 @@ void ReadFrameGeometry() {
   frame.width = r.right - r.left;
   frame.height = r.bottom - r.top;
   if (draw::api::IsZoomed(skin->window) && !draw::api::IsIconic(skin->window))
-    frame.height = frame.height - frame.top - 25;
+    frame.height = frame.height - frame.top - skin->Px(25);
 }
 
 // The normal looks show in the first frame and are decoded here; the hover and pressed looks
@@ -135,15 +136,31 @@ void LayOutButtons() {
   if (!skin) return;
   const int W = skin->frame.width;
   const int H = skin->frame.height;
-  skin->hook.SetRoundRectRegion(2, 2, W - 1, H - 3, 3, 3, TRUE);
+  const auto px = [skin](int design) { return skin->Px(design); };
+  // From (2, 2) to (W + 1, H - 1), exclusive.
+  skin->hook.SetRoundRectRegion(px(2), px(2), W + px(1) - px(2), H - px(1) - px(2), px(3), px(3),
+                                TRUE);
+  // A button whose left and right edges lie left and right design units left of the frame's
+  // right edge, between the design rows top and bottom.
+  const auto fromRight = [&](int left, int top, int right, int bottom) {
+    return SkinRect{W - px(left), px(top), px(left) - px(right), px(bottom) - px(top)};
+  };
   if (skin->buttonLayout == kFourButtons) {
-    skin->Button(1).rect = {W - 48, 3, 37, 19};
-    skin->Button(2).rect = {W - 73, 3, 25, 19};
-    skin->Button(3).rect = {W - 98, 3, 25, 19};
-    skin->Button(4).rect = {W - 123, 3, 25, 19};
+    skin->Button(1).rect = fromRight(48, 3, 11, 22);
+    skin->Button(2).rect = fromRight(73, 3, 48, 22);
+    skin->Button(3).rect = fromRight(98, 3, 73, 22);
+    skin->Button(4).rect = fromRight(123, 3, 98, 22);
   } else {
-    skin->Button(1).rect = {W - 42, 1, 40, 20};
+    skin->Button(1).rect = fromRight(42, 1, 2, 21);
   }
+}
+
+void OnDpiChanged(int dpi) {
+  WindowSkin* skin = Skin();
+  if (!skin) return;
+  skin->dpi = dpi;
+  ReadFrameGeometry();
+  LayOutButtons();
 }
 
 }  // namespace skin

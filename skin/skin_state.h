@@ -11,6 +11,7 @@
 #include "draw/image.h"
 #include "draw/surface.h"
 #include "draw/window_hook.h"
+#include "runtime/dpi.h"
 #include "skin/skin.h"
 
 namespace skin {
@@ -29,7 +30,7 @@ inline constexpr int kPressed = 2;
 using SkinRect = draw::Rect<int>;
 
 // left and top: the window's screen position at set-up; width and height: the frame size W × H
-// that all geometry uses.
+// that all geometry uses, in pixels.
 struct FrameRect {
   int left = 0;
   int top = 0;
@@ -64,6 +65,10 @@ struct WindowSkin {
   ClickAction firstClickAction = nullptr;
   ClickAction secondClickAction = nullptr;
   HWND window = nullptr;
+  // The window's DPI. The skin's numbers are design units, pixels at 96 DPI: they reach the
+  // frame, the region, the buttons and the mouse zones through Px, edge by edge, so that what
+  // meets at 96 DPI meets at every scale.
+  int dpi = runtime::kDesignDpi;
   draw::WindowHook hook;
   FrameRect frame;
   // Button index 1 to 4 is buttons[index - 1]: close, minimise, menu, speech bubble.
@@ -75,6 +80,7 @@ struct WindowSkin {
   int pressMissed = 0;
 
   SkinButton& Button(int index) { return buttons[static_cast<std::size_t>(index - 1)]; }
+  int Px(int design) const { return runtime::Scaled(design, dpi); }
 };
 
 // The skin of this process; null before CreateSkinObjects and after TearDownSkin.
@@ -84,6 +90,9 @@ WindowSkin* Skin();
 void ReadFrameGeometry();
 void LoadButtonImages();
 void LayOutButtons();
+// The window has moved to a monitor of another DPI and taken its new size: the frame size, the
+// region and the buttons follow.
+void OnDpiChanged(int dpi);
 // Decodes pending bytes into image, if any are left, and empties them.
 void LoadPendingImage(draw::GdipImage& image, std::span<const std::uint8_t>& pending);
 

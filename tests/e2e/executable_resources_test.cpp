@@ -87,7 +87,7 @@ TEST(ExecutableResources, FilePropertiesNameTheProgramAndTheProjectVersion) {
   EXPECT_EQ(VersionString(info, "LegalCopyright"), "版权所有 (C) 2026 墨鸢");
 }
 
-TEST(ExecutableResources, ManifestRunsAsInvokerWithCommonControls6OnWindows7To11) {
+TEST(ExecutableResources, ManifestRunsAsInvokerPerMonitorAwareWithCommonControls6OnWindows7To11) {
   UniqueModule module = LoadProgramResources();
   ASSERT_TRUE(module) << "cannot load " << e2e::ProgramPath() << " as a resource file";
   const std::string manifest = ResourceBytes(module.get(), RT_MANIFEST, MAKEINTRESOURCEW(1));
@@ -99,6 +99,10 @@ TEST(ExecutableResources, ManifestRunsAsInvokerWithCommonControls6OnWindows7To11
       "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
       "publicKeyToken=\"6595b64144ccf1df\"",
       "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
+      "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+      "PerMonitorV2, PerMonitor</dpiAwareness>",
+      "<dpiAware "
+      "xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>",
       "<supportedOS Id=\"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}\"/>",  // Windows 7
       "<supportedOS Id=\"{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}\"/>",  // Windows 8
       "<supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/>",  // Windows 8.1
