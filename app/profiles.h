@@ -20,39 +20,35 @@ struct ProfileItem {
 
 using Profile = std::array<ProfileItem, 13>;
 
-// Texture level 0: the streaming keys go into "TextureQuality@0", "TextureQuality@3" is deleted.
-inline constexpr Profile kLowSpecProfile{{
-    {kEngineIni, "Core.System", "r.TextureStreaming", "False"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.ResolutionQuality", "70.000000"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.ViewDistanceQuality", "0"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.AntiAliasingQuality", "0"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.ShadowQuality", "0"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.PostProcessQuality", "0"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.TextureQuality", "0"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.EffectsQuality", "0"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.FoliageQuality", "0"},
-    {kScalabilityIni, "TextureQuality@3", nullptr, nullptr},
-    {kScalabilityIni, "TextureQuality@0", "r.Streaming.MipBias", "16"},
-    {kScalabilityIni, "TextureQuality@0", "r.MaxAnisotropy", "8"},
-    {kScalabilityIni, "TextureQuality@0", "r.Streaming.PoolSize", "0.01"},
-}};
+// The profile of one texture level: the streaming keys go into that level's section of
+// Scalability.ini and the other level's section is deleted. The two profiles differ only there
+// and in item 7, the level itself.
+constexpr Profile TextureLevelProfile(const char* level, const char* levelSection,
+                                      const char* otherSection) {
+  return {{
+      {kEngineIni, "Core.System", "r.TextureStreaming", "False"},
+      {kGameUserSettingsIni, "ScalabilityGroups", "sg.ResolutionQuality", "70.000000"},
+      {kGameUserSettingsIni, "ScalabilityGroups", "sg.ViewDistanceQuality", "0"},
+      {kGameUserSettingsIni, "ScalabilityGroups", "sg.AntiAliasingQuality", "0"},
+      {kGameUserSettingsIni, "ScalabilityGroups", "sg.ShadowQuality", "0"},
+      {kGameUserSettingsIni, "ScalabilityGroups", "sg.PostProcessQuality", "0"},
+      {kGameUserSettingsIni, "ScalabilityGroups", "sg.TextureQuality", level},
+      {kGameUserSettingsIni, "ScalabilityGroups", "sg.EffectsQuality", "0"},
+      {kGameUserSettingsIni, "ScalabilityGroups", "sg.FoliageQuality", "0"},
+      {kScalabilityIni, otherSection, nullptr, nullptr},
+      {kScalabilityIni, levelSection, "r.Streaming.MipBias", "16"},
+      {kScalabilityIni, levelSection, "r.MaxAnisotropy", "8"},
+      {kScalabilityIni, levelSection, "r.Streaming.PoolSize", "0.01"},
+  }};
+}
 
-// Texture level 3: the mirror image of the low-end profile ("低配优化") in items 7 and 10 to 13.
-inline constexpr Profile kNormalProfile{{
-    {kEngineIni, "Core.System", "r.TextureStreaming", "False"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.ResolutionQuality", "70.000000"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.ViewDistanceQuality", "0"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.AntiAliasingQuality", "0"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.ShadowQuality", "0"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.PostProcessQuality", "0"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.TextureQuality", "3"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.EffectsQuality", "0"},
-    {kGameUserSettingsIni, "ScalabilityGroups", "sg.FoliageQuality", "0"},
-    {kScalabilityIni, "TextureQuality@0", nullptr, nullptr},
-    {kScalabilityIni, "TextureQuality@3", "r.Streaming.MipBias", "16"},
-    {kScalabilityIni, "TextureQuality@3", "r.MaxAnisotropy", "8"},
-    {kScalabilityIni, "TextureQuality@3", "r.Streaming.PoolSize", "0.01"},
-}};
+// Texture level 0, the low-end profile ("低配优化").
+inline constexpr Profile kLowSpecProfile =
+    TextureLevelProfile("0", "TextureQuality@0", "TextureQuality@3");
+
+// Texture level 3.
+inline constexpr Profile kNormalProfile =
+    TextureLevelProfile("3", "TextureQuality@3", "TextureQuality@0");
 
 inline constexpr char kOptimizeDoneCaption[] =
     "优化完毕，求关注收藏硬币评论。↗\r\n（如果更新后出现不兼容随时可以还原）";
