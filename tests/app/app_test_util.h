@@ -50,6 +50,10 @@ inline const std::string kDeleteFailed = "删除备份文件失败，请手动�
 inline const std::string kWriteFailed =
     "写入配置文件失败，请关闭游戏并取消配置文件的只读属性后重试。";
 
+// The backup folder's name and the game's three files, written out.
+inline const std::string kBackup = "墨鸢一键优化备份";
+inline const char* const kGameFiles[] = {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"};
+
 // The game's files as they are before any optimization, with CRLF and blank lines.
 inline const char kEngine[] =
     "[Core.System]\r\nPaths=../../../Engine/Content\r\n\r\n"
@@ -89,7 +93,7 @@ inline void ExpectSilentRestore(const std::string& folder) {
   EXPECT_FALSE(update.restoreEnabled);
   EXPECT_EQ(update.label2Caption, "还原完毕，感谢你的使用。\r\n（如有使用问题欢迎反馈）");
   EXPECT_EQ(update.label1Caption, "配置文件路径：");
-  EXPECT_FALSE(testing_support::PathExists(folder + "墨鸢一键优化备份"));
+  EXPECT_FALSE(testing_support::PathExists(folder + kBackup));
 }
 
 // Adds up the program's waits for a holder to let go instead of sleeping them, while it lives.

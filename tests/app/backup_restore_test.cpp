@@ -17,8 +17,6 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-const std::string kBackup = "墨鸢一键优化备份";
-
 // The restore's window update; "还原" stays enabled while the backup folder is still there.
 void ExpectRestoreUpdate(const app::WindowUpdate& update, bool backupLeft = false) {
   EXPECT_EQ(update.restoreEnabled, backupLeft);
@@ -53,7 +51,7 @@ void ExpectRoundTrip(const std::string& folder) {
 
   ExpectRestoreUpdate(app::RestoreAction(folder));
   apptest::ExpectGameFilesUnchanged(folder);
-  EXPECT_FALSE(PathExists(folder + kBackup));
+  EXPECT_FALSE(PathExists(folder + apptest::kBackup));
   EXPECT_TRUE(recorder.messages().empty());
   EXPECT_TRUE(recorder.shellCalls().empty());
 }
@@ -85,7 +83,7 @@ TEST(BackupRestore, AMisreadBackupFolderIsTakenOnlyWhereNoneHasTheRightName) {
     ASSERT_TRUE(app::CreateFolder(misread));
     const std::string record = "Scalability.ini" + app::MisreadAbsentSuffix(950);
     WriteFileBytes(misread + record, "");
-    if (rightOneToo) ASSERT_TRUE(app::CreateFolder(dir.path() + kBackup));
+    if (rightOneToo) ASSERT_TRUE(app::CreateFolder(dir.path() + apptest::kBackup));
     app::AdoptMisreadBackupFolder(dir.path(), 950);
     EXPECT_EQ(PathExists(misread + record), rightOneToo);
     EXPECT_EQ(PathExists(app::AbsentRecordPath(dir.path(), "Scalability.ini")), !rightOneToo);
@@ -109,7 +107,7 @@ TEST(BackupRestore, AFileNamedLikeTheBackupFolderCountsAsABackupButNothingIsWrit
   SeamRecorder recorder;
   TempDir dir;
   apptest::WriteGameFiles(dir.path());
-  WriteFileBytes(dir.path() + kBackup, "not a folder");
+  WriteFileBytes(dir.path() + apptest::kBackup, "not a folder");
   EXPECT_TRUE(app::BackupExists(dir.path()));
 
   // No copy can go into it, so no file is written.
@@ -122,10 +120,10 @@ TEST(BackupRestore, AFileNamedLikeTheBackupFolderCountsAsABackupButNothingIsWrit
   ExpectRestoreUpdate(app::RestoreAction(dir.path()), true);
   EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kDeleteFailed});
   ExpectShellOpenedOnce(recorder, dir.path());
-  EXPECT_EQ(ReadFileBytes(dir.path() + kBackup), "not a folder");
+  EXPECT_EQ(ReadFileBytes(dir.path() + apptest::kBackup), "not a folder");
 
   // Without the three files, no record of their absence can go into it either: a backup failure.
-  for (const char* name : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"})
+  for (const char* name : apptest::kGameFiles)
     ASSERT_TRUE(DeleteFileA((dir.path() + name).c_str()));
   recorder.clear();
   app::OptimizeAction(dir.path(), app::kLowSpecProfile);
@@ -137,23 +135,23 @@ TEST(BackupRestore, ADotFileInTheBackupFolderSurvivesAndTheEmptiedFolderIsComple
   TempDir dir;
   apptest::WriteGameFiles(dir.path());
   app::OptimizeAction(dir.path(), app::kLowSpecProfile);
-  WriteFileBytes(dir.path() + kBackup + "\\.keep", "x");
+  WriteFileBytes(dir.path() + apptest::kBackup + "\\.keep", "x");
 
   ExpectRestoreUpdate(app::RestoreAction(dir.path()), true);
   apptest::ExpectGameFilesUnchanged(dir.path());
   EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kDeleteFailed});
   ExpectShellOpenedOnce(recorder, dir.path());
-  EXPECT_TRUE(PathExists(dir.path() + kBackup + "\\.keep"));
-  EXPECT_FALSE(PathExists(dir.path() + kBackup + "\\Engine.ini"));
+  EXPECT_TRUE(PathExists(dir.path() + apptest::kBackup + "\\.keep"));
+  EXPECT_FALSE(PathExists(dir.path() + apptest::kBackup + "\\Engine.ini"));
 
   // The emptied folder still counts as a backup: the next optimize saves the files into it
   // before it writes them, and the restore after it gives them back.
   recorder.clear();
   app::OptimizeAction(dir.path(), app::kNormalProfile);
   EXPECT_TRUE(recorder.messages().empty());
-  EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\GameUserSettings.ini"),
+  EXPECT_EQ(ReadFileBytes(dir.path() + apptest::kBackup + "\\GameUserSettings.ini"),
             apptest::kGameUserSettings);
-  ASSERT_TRUE(DeleteFileA((dir.path() + kBackup + "\\.keep").c_str()));
+  ASSERT_TRUE(DeleteFileA((dir.path() + apptest::kBackup + "\\.keep").c_str()));
   ExpectEverythingRestoredSilently(dir.path());
 }
 
@@ -163,14 +161,14 @@ TEST(BackupRestore, BackupFolderDeletedByHandIsRecreatedAndRemovedAgain) {
   apptest::WriteGameFiles(dir.path());
   app::OptimizeAction(dir.path(), app::kLowSpecProfile);
   const std::string optimized = ReadFileBytes(dir.path() + "Engine.ini");
-  for (const char* name : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"})
-    ASSERT_TRUE(DeleteFileA((dir.path() + kBackup + "\\" + name).c_str()));
-  ASSERT_TRUE(RemoveDirectoryA((dir.path() + kBackup).c_str()));
+  for (const char* name : apptest::kGameFiles)
+    ASSERT_TRUE(DeleteFileA((dir.path() + apptest::kBackup + "\\" + name).c_str()));
+  ASSERT_TRUE(RemoveDirectoryA((dir.path() + apptest::kBackup).c_str()));
 
   ExpectRestoreUpdate(app::RestoreAction(dir.path()));
   EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kRestoreFailed});
   EXPECT_TRUE(recorder.shellCalls().empty());
-  EXPECT_FALSE(PathExists(dir.path() + kBackup));
+  EXPECT_FALSE(PathExists(dir.path() + apptest::kBackup));
   EXPECT_EQ(ReadFileBytes(dir.path() + "Engine.ini"), optimized);
 }
 
@@ -195,9 +193,10 @@ void OptimizeThenRestoreWhileTheGameHoldsItsSettings(const std::string& folder,
   EXPECT_EQ(ReadFileBytes(folder + "Scalability.ini"), apptest::kScalability);
   EXPECT_EQ(ReadFileBytes(folder + "GameUserSettings.ini"), optimized);
   EXPECT_TRUE(app::BackupExists(folder));
-  EXPECT_EQ(ReadFileBytes(folder + kBackup + "\\Engine.ini"), apptest::kEngine);
-  EXPECT_EQ(ReadFileBytes(folder + kBackup + "\\GameUserSettings.ini"), apptest::kGameUserSettings);
-  EXPECT_EQ(ReadFileBytes(folder + kBackup + "\\Scalability.ini"), apptest::kScalability);
+  EXPECT_EQ(ReadFileBytes(folder + apptest::kBackup + "\\Engine.ini"), apptest::kEngine);
+  EXPECT_EQ(ReadFileBytes(folder + apptest::kBackup + "\\GameUserSettings.ini"),
+            apptest::kGameUserSettings);
+  EXPECT_EQ(ReadFileBytes(folder + apptest::kBackup + "\\Scalability.ini"), apptest::kScalability);
 }
 
 }  // namespace
@@ -226,7 +225,7 @@ TEST(BackupRestore, OptimizeAfterAPartialRestoreLosesNoOriginal) {
 
 TEST(BackupRestore, BackupTestTakesTheNameLiterally) {
   TempDir dir;
-  ASSERT_TRUE(CreateDirectoryA((dir.path() + "old" + kBackup).c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryA((dir.path() + "old" + apptest::kBackup).c_str(), nullptr));
   EXPECT_FALSE(app::BackupExists(dir.path()));
   EXPECT_FALSE(app::BackupExists(dir.path() + "*"));
   EXPECT_FALSE(app::BackupExists(dir.path() + "ol?"));
@@ -252,13 +251,13 @@ TEST(BackupRestore, AFileHeldByTheGameAtTheFirstOptimizeIsSavedByTheNext) {
     EXPECT_FALSE(update.label2Caption);
     EXPECT_NE(ReadFileBytes(dir.path() + "Engine.ini"), apptest::kEngine);
     EXPECT_EQ(ReadFileBytes(dir.path() + "GameUserSettings.ini"), apptest::kGameUserSettings);
-    EXPECT_FALSE(PathExists(dir.path() + kBackup + "\\GameUserSettings.ini"));
+    EXPECT_FALSE(PathExists(dir.path() + apptest::kBackup + "\\GameUserSettings.ini"));
 
     recorder.clear();
     update = app::OptimizeAction(dir.path(), *profile);
     EXPECT_TRUE(recorder.messages().empty());
     EXPECT_EQ(update.label2Caption, app::kOptimizeDoneCaption);
-    EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\GameUserSettings.ini"),
+    EXPECT_EQ(ReadFileBytes(dir.path() + apptest::kBackup + "\\GameUserSettings.ini"),
               apptest::kGameUserSettings);
     EXPECT_NE(ReadFileBytes(dir.path() + "GameUserSettings.ini"), apptest::kGameUserSettings);
     ExpectEverythingRestoredSilently(dir.path());
@@ -283,7 +282,7 @@ TEST(BackupRestore, ReadOnlySettingsAreReportedAndRestoredWithTheirReadOnlyCopy)
   EXPECT_FALSE(update.label1Caption);
   EXPECT_EQ(ReadFileBytes(settings), apptest::kGameUserSettings);
   EXPECT_NE(ReadFileBytes(dir.path() + "Scalability.ini"), apptest::kScalability);
-  const std::string copy = dir.path() + kBackup + "\\GameUserSettings.ini";
+  const std::string copy = dir.path() + apptest::kBackup + "\\GameUserSettings.ini";
   EXPECT_TRUE(GetFileAttributesA(copy.c_str()) & FILE_ATTRIBUTE_READONLY);
 
   ExpectEverythingRestoredSilently(dir.path());

@@ -46,18 +46,18 @@ TEST(BadFolderText, EmptyOrBareTextWritesNothingIntoTheWindowsDirectory) {
   const std::string windows = WindowsDirectory();
   for (const std::string folder : {"", "cfg"}) {
     std::vector<std::string> before;
-    for (const char* name : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"})
+    for (const char* name : apptest::kGameFiles)
       before.push_back(ReadFileBytes(windows + folder + name));
 
     // Nothing was saved, so nothing was written and nothing needs to come back.
     ExpectOptimizeAndRestoreMessages(folder, {apptest::kBackupFailed}, {});
 
     size_t i = 0;
-    for (const char* name : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"}) {
+    for (const char* name : apptest::kGameFiles) {
       EXPECT_EQ(ReadFileBytes(windows + folder + name), before[i++]) << folder + name;
       EXPECT_FALSE(PathExists(current.path() + folder + name)) << folder + name;
     }
-    EXPECT_FALSE(PathExists(current.path() + folder + "墨鸢一键优化备份"));
+    EXPECT_FALSE(PathExists(current.path() + folder + apptest::kBackup));
   }
 }
 

@@ -140,21 +140,22 @@ TEST(RemoveFolderTree, ABackupFolderThatIsALinkKeepsWhatItPointsTo) {
   // The command line is UTF-8, as Wine hands it to the Unix command.
   std::string unixFolder = UnixName(dir.path());
   if (unixFolder.back() != '/') unixFolder += '/';
-  const std::string backup = dir.path() + "墨鸢一键优化备份";
-  RunUnix("/bin/ln -s \"" + UnixName(target.path()) + "\" \"" + unixFolder + "墨鸢一键优化备份\"");
+  const std::string backup = dir.path() + apptest::kBackup;
+  RunUnix("/bin/ln -s \"" + UnixName(target.path()) + "\" \"" + unixFolder + apptest::kBackup +
+          "\"");
   ASSERT_TRUE(WaitForPath(backup));
   ASSERT_TRUE(app::IsLinkedFolder(backup));
 
   // What it points to keeps its read-only files read-only: the restore clears the attribute
   // only of its own copies in a real folder.
-  for (const char* name : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"})
+  for (const char* name : apptest::kGameFiles)
     ASSERT_TRUE(SetFileAttributesA((target.path() + name).c_str(), FILE_ATTRIBUTE_READONLY));
 
   app::OptimizeAction(dir.path(), app::kLowSpecProfile);
   app::RestoreAction(dir.path());
   apptest::ExpectGameFilesUnchanged(dir.path());
   apptest::ExpectGameFilesUnchanged(target.path());
-  for (const char* name : {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"}) {
+  for (const char* name : apptest::kGameFiles) {
     EXPECT_TRUE(GetFileAttributesA((target.path() + name).c_str()) & FILE_ATTRIBUTE_READONLY);
     SetFileAttributesA((target.path() + name).c_str(), FILE_ATTRIBUTE_NORMAL);
   }

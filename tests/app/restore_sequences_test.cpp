@@ -17,13 +17,6 @@ using testing_support::TempDir;
 using testing_support::WriteFileBytes;
 using Texts = std::vector<std::string>;
 
-namespace {
-
-const std::string kBackup = "墨鸢一键优化备份";
-const char* const kFiles[] = {"Engine.ini", "GameUserSettings.ini", "Scalability.ini"};
-
-}  // namespace
-
 // Players mark GameUserSettings.ini read-only (and sometimes hidden) after optimizing, so that the
 // game cannot undo it. The restore puts it back all the same, with the attributes it had before.
 TEST(RestoreSequences, FilesMarkedReadOnlyOrHiddenAfterTheOptimizeComeBackAsTheyWere) {
@@ -39,7 +32,7 @@ TEST(RestoreSequences, FilesMarkedReadOnlyOrHiddenAfterTheOptimizeComeBackAsThey
 
     apptest::ExpectSilentRestore(dir.path());
     apptest::ExpectGameFilesUnchanged(dir.path());
-    for (const char* name : kFiles)
+    for (const char* name : apptest::kGameFiles)
       EXPECT_EQ(apptest::GuardAttributes(dir.path() + name), before) << name;
   }
 }
@@ -70,15 +63,15 @@ TEST(RestoreSequences, AFileThatWasNotThereIsGoneAgainAfterTheRestore) {
     EXPECT_TRUE(recorder.messages().empty());
     EXPECT_EQ(update.label2Caption, app::kOptimizeDoneCaption);
     EXPECT_TRUE(PathExists(scalability));
-    EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\Scalability.ini.不存在"), "");
-    EXPECT_FALSE(PathExists(dir.path() + kBackup + "\\Scalability.ini"));
+    EXPECT_EQ(ReadFileBytes(dir.path() + apptest::kBackup + "\\Scalability.ini.不存在"), "");
+    EXPECT_FALSE(PathExists(dir.path() + apptest::kBackup + "\\Scalability.ini"));
 
     if (then == Then::kOptimizeAgain) {
       update = app::OptimizeAction(dir.path(), app::kNormalProfile);
       EXPECT_TRUE(recorder.messages().empty());
       EXPECT_EQ(update.label2Caption, app::kOptimizeDoneCaption);
       // The file the profile made is not the player's: it is never saved as if it were.
-      EXPECT_FALSE(PathExists(dir.path() + kBackup + "\\Scalability.ini"));
+      EXPECT_FALSE(PathExists(dir.path() + apptest::kBackup + "\\Scalability.ini"));
     }
     if (then == Then::kMarkReadOnly) {
       ASSERT_TRUE(SetFileAttributesA(scalability.c_str(), FILE_ATTRIBUTE_READONLY));
@@ -87,9 +80,10 @@ TEST(RestoreSequences, AFileThatWasNotThereIsGoneAgainAfterTheRestore) {
       ASSERT_TRUE(DeleteFileA(scalability.c_str()));
     }
     if (then == Then::kReadOnlyLeftovers) {
-      const std::string unfinished = dir.path() + kBackup + "\\~Engine.ini.tmp";
+      const std::string unfinished = dir.path() + apptest::kBackup + "\\~Engine.ini.tmp";
       WriteFileBytes(unfinished, "cut sh");
-      for (const std::string& own : {unfinished, dir.path() + kBackup + "\\Scalability.ini.不存在"})
+      for (const std::string& own :
+           {unfinished, dir.path() + apptest::kBackup + "\\Scalability.ini.不存在"})
         ASSERT_TRUE(SetFileAttributesA(own.c_str(), FILE_ATTRIBUTE_READONLY));
     }
     if (then == Then::kHoldAtRestore) {
@@ -98,7 +92,7 @@ TEST(RestoreSequences, AFileThatWasNotThereIsGoneAgainAfterTheRestore) {
       EXPECT_TRUE(app::RestoreAction(dir.path()).restoreEnabled);
       EXPECT_EQ(recorder.messageTexts(), Texts{apptest::kRestoreFailed});
       EXPECT_TRUE(PathExists(scalability));
-      EXPECT_TRUE(PathExists(dir.path() + kBackup + "\\Scalability.ini.不存在"));
+      EXPECT_TRUE(PathExists(dir.path() + apptest::kBackup + "\\Scalability.ini.不存在"));
       recorder.clear();
     }
 
@@ -182,10 +176,10 @@ TEST(RestoreSequences, AFileTheGameHoldsCountsAsBackOnlyWhenEveryByteIsTheCopys)
     EXPECT_EQ(ReadFileBytes(dir.path() + "Engine.ini"), apptest::kEngine);
     EXPECT_EQ(ReadFileBytes(settings), rewritten);
     if (same) {
-      EXPECT_FALSE(PathExists(dir.path() + kBackup));
+      EXPECT_FALSE(PathExists(dir.path() + apptest::kBackup));
       continue;
     }
-    EXPECT_EQ(ReadFileBytes(dir.path() + kBackup + "\\GameUserSettings.ini"), original);
+    EXPECT_EQ(ReadFileBytes(dir.path() + apptest::kBackup + "\\GameUserSettings.ini"), original);
     apptest::ExpectSilentRestore(dir.path());
     EXPECT_EQ(ReadFileBytes(settings), original);
   }
@@ -275,16 +269,16 @@ TEST(RestoreSequences, ACopyCutShortByACrashIsNeverTrusted) {
       },
       testing::ExitedWithCode(3), "");
   apptest::ExpectGameFilesUnchanged(folder);
-  EXPECT_EQ(ReadFileBytes(folder + kBackup + "\\Engine.ini"), apptest::kEngine);
-  EXPECT_FALSE(PathExists(folder + kBackup + "\\GameUserSettings.ini"));
-  EXPECT_FALSE(PathExists(folder + kBackup + "\\Scalability.ini"));
+  EXPECT_EQ(ReadFileBytes(folder + apptest::kBackup + "\\Engine.ini"), apptest::kEngine);
+  EXPECT_FALSE(PathExists(folder + apptest::kBackup + "\\GameUserSettings.ini"));
+  EXPECT_FALSE(PathExists(folder + apptest::kBackup + "\\Scalability.ini"));
 
   SeamRecorder recorder;
   const app::WindowUpdate update = app::OptimizeAction(folder, app::kLowSpecProfile);
   EXPECT_TRUE(recorder.messages().empty());
   EXPECT_EQ(update.label2Caption, app::kOptimizeDoneCaption);
   EXPECT_NE(ReadFileBytes(folder + "GameUserSettings.ini"), apptest::kGameUserSettings);
-  EXPECT_FALSE(PathExists(folder + kBackup + "\\~GameUserSettings.ini.tmp"));
+  EXPECT_FALSE(PathExists(folder + apptest::kBackup + "\\~GameUserSettings.ini.tmp"));
   apptest::ExpectSilentRestore(folder);
   apptest::ExpectGameFilesUnchanged(folder);
   testing_support::RemoveTree(folder.substr(0, folder.size() - 1));
