@@ -77,6 +77,12 @@ inline void ExpectGameFilesUnchanged(const std::string& folder) {
   EXPECT_EQ(testing_support::ReadFileBytes(folder + "Scalability.ini"), kScalability);
 }
 
+// A temporary folder that holds the game's three files as they are before any optimization.
+class GameFolder : public testing_support::TempDir {
+ public:
+  GameFolder() { WriteGameFiles(path()); }
+};
+
 // The read-only and hidden attributes of a file, as the system reports them (Wine keeps no hidden
 // attribute).
 inline DWORD GuardAttributes(const std::string& path) {

@@ -105,8 +105,7 @@ TEST(BackupRestore, MissingConfigFolderIsReportedOnceAndClaimsNothing) {
 
 TEST(BackupRestore, AFileNamedLikeTheBackupFolderCountsAsABackupButNothingIsWritten) {
   SeamRecorder recorder;
-  TempDir dir;
-  apptest::WriteGameFiles(dir.path());
+  apptest::GameFolder dir;
   WriteFileBytes(dir.path() + apptest::kBackup, "not a folder");
   EXPECT_TRUE(app::BackupExists(dir.path()));
 
@@ -132,8 +131,7 @@ TEST(BackupRestore, AFileNamedLikeTheBackupFolderCountsAsABackupButNothingIsWrit
 
 TEST(BackupRestore, ADotFileInTheBackupFolderSurvivesAndTheEmptiedFolderIsCompletedLater) {
   SeamRecorder recorder;
-  TempDir dir;
-  apptest::WriteGameFiles(dir.path());
+  apptest::GameFolder dir;
   app::OptimizeAction(dir.path(), app::kLowSpecProfile);
   WriteFileBytes(dir.path() + apptest::kBackup + "\\.keep", "x");
 
@@ -157,8 +155,7 @@ TEST(BackupRestore, ADotFileInTheBackupFolderSurvivesAndTheEmptiedFolderIsComple
 
 TEST(BackupRestore, BackupFolderDeletedByHandIsRecreatedAndRemovedAgain) {
   SeamRecorder recorder;
-  TempDir dir;
-  apptest::WriteGameFiles(dir.path());
+  apptest::GameFolder dir;
   app::OptimizeAction(dir.path(), app::kLowSpecProfile);
   const std::string optimized = ReadFileBytes(dir.path() + "Engine.ini");
   for (const char* name : apptest::kGameFiles)
@@ -240,8 +237,7 @@ TEST(BackupRestore, AFileHeldByTheGameAtTheFirstOptimizeIsSavedByTheNext) {
   for (const app::Profile* profile : {&app::kLowSpecProfile, &app::kNormalProfile}) {
     SCOPED_TRACE(profile == &app::kLowSpecProfile ? "low-end profile" : "normal profile");
     SeamRecorder recorder;
-    TempDir dir;
-    apptest::WriteGameFiles(dir.path());
+    apptest::GameFolder dir;
     apptest::FileLock lock(dir.path() + "GameUserSettings.ini");
     ASSERT_TRUE(lock.held());
     app::WindowUpdate update = app::OptimizeAction(dir.path(), *profile);
@@ -270,8 +266,7 @@ TEST(BackupRestore, AFileHeldByTheGameAtTheFirstOptimizeIsSavedByTheNext) {
 // which is read-only like its original.
 TEST(BackupRestore, ReadOnlySettingsAreReportedAndRestoredWithTheirReadOnlyCopy) {
   SeamRecorder recorder;
-  TempDir dir;
-  apptest::WriteGameFiles(dir.path());
+  apptest::GameFolder dir;
   const std::string settings = dir.path() + "GameUserSettings.ini";
   ASSERT_TRUE(SetFileAttributesA(settings.c_str(), FILE_ATTRIBUTE_READONLY));
 

@@ -133,10 +133,8 @@ TEST(RemoveFolderTree, RemovesALinkedFolderWithoutTouchingItsTarget) {
 TEST(RemoveFolderTree, ABackupFolderThatIsALinkKeepsWhatItPointsTo) {
   if (UnixName("C:\\").empty()) GTEST_SKIP() << "needs Wine";
   testing_support::SeamRecorder recorder;
-  TempDir target, dir;
-  apptest::WriteGameFiles(target.path());
+  apptest::GameFolder target, dir;
   WriteFileBytes(target.path() + "keep.ini", "k");
-  apptest::WriteGameFiles(dir.path());
   // The command line is UTF-8, as Wine hands it to the Unix command.
   std::string unixFolder = UnixName(dir.path());
   if (unixFolder.back() != '/') unixFolder += '/';

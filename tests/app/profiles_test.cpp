@@ -36,8 +36,7 @@ std::vector<std::string> ScalabilityGroups(const char* textureLevel) {
 // section of the other texture level goes with the game's own lines in it.
 TEST(OptimizeProfiles, UpdateInPlaceAndSwitchingLevelsLeavesOnlyTheSelectedSection) {
   SeamRecorder recorder;
-  TempDir dir;
-  apptest::WriteGameFiles(dir.path());
+  apptest::GameFolder dir;
 
   app::OptimizeAction(dir.path(), app::kLowSpecProfile);
   const std::string engine = ReadFileBytes(dir.path() + "Engine.ini");

@@ -13,7 +13,6 @@
 using testing_support::PathExists;
 using testing_support::ReadFileBytes;
 using testing_support::SeamRecorder;
-using testing_support::TempDir;
 using testing_support::WriteFileBytes;
 using Texts = std::vector<std::string>;
 
@@ -23,8 +22,7 @@ TEST(RestoreSequences, FilesMarkedReadOnlyOrHiddenAfterTheOptimizeComeBackAsThey
   for (const DWORD marked :
        {DWORD{FILE_ATTRIBUTE_READONLY}, DWORD{FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN}}) {
     SCOPED_TRACE(marked);
-    TempDir dir;
-    apptest::WriteGameFiles(dir.path());
+    apptest::GameFolder dir;
     const std::string settings = dir.path() + "GameUserSettings.ini";
     const DWORD before = apptest::GuardAttributes(settings);
     app::OptimizeAction(dir.path(), app::kLowSpecProfile);
@@ -54,8 +52,7 @@ TEST(RestoreSequences, AFileThatWasNotThereIsGoneAgainAfterTheRestore) {
                           Then::kHoldAtRestore, Then::kDeletedByHand, Then::kReadOnlyLeftovers}) {
     SCOPED_TRACE(static_cast<int>(then));
     SeamRecorder recorder;
-    TempDir dir;
-    apptest::WriteGameFiles(dir.path());
+    apptest::GameFolder dir;
     const std::string scalability = dir.path() + "Scalability.ini";
     ASSERT_TRUE(DeleteFileA(scalability.c_str()));
 
@@ -110,8 +107,7 @@ TEST(RestoreSequences, AFileHeldAtTheFirstOptimizeIsLeftAloneOrRecordedLater) {
   for (const bool deletedBeforeTheNext : {false, true}) {
     SCOPED_TRACE(deletedBeforeTheNext ? "deleted, then optimized again" : "released");
     SeamRecorder recorder;
-    TempDir dir;
-    apptest::WriteGameFiles(dir.path());
+    apptest::GameFolder dir;
     const std::string settings = dir.path() + "GameUserSettings.ini";
     {
       apptest::FileLock lock(settings);
@@ -157,8 +153,7 @@ TEST(RestoreSequences, AFileTheGameHoldsCountsAsBackOnlyWhenEveryByteIsTheCopys)
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     SeamRecorder recorder;
-    TempDir dir;
-    apptest::WriteGameFiles(dir.path());
+    apptest::GameFolder dir;
     const std::string settings = dir.path() + "GameUserSettings.ini";
     WriteFileBytes(settings, original);
     app::OptimizeAction(dir.path(), app::kLowSpecProfile);
@@ -207,8 +202,7 @@ TEST(RestoreSequences, AFileAScannerHoldsForAMomentIsWaitedFor) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.file);
     SeamRecorder recorder;
-    TempDir dir;
-    apptest::WriteGameFiles(dir.path());
+    apptest::GameFolder dir;
     if (row.atRestore) app::OptimizeAction(dir.path(), app::kLowSpecProfile);
     heldPath = dir.path() + row.file;
     share = row.share;

@@ -78,8 +78,7 @@ TEST(RetryWhileHeld, WaitsOutHoldersButNotRefusalsAndNeverForLong) {
   waits.total = 0;
   EXPECT_FALSE(app::RetryWhileHeld(file, heldForever));
   EXPECT_GE(waits.total, 900u);
-  TempDir game;
-  apptest::WriteGameFiles(game.path());
+  apptest::GameFolder game;
   testing_support::SeamRecorder recorder;
   app::OptimizeAction(game.path(), app::kLowSpecProfile);
   {
