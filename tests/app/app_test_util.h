@@ -83,6 +83,12 @@ class GameFolder : public testing_support::TempDir {
   GameFolder() { WriteGameFiles(path()); }
 };
 
+// Writes a file and marks it read-only; false when the attribute could not be set.
+inline bool WriteReadOnlyFile(const std::string& path, const std::string& bytes) {
+  testing_support::WriteFileBytes(path, bytes);
+  return SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY) != FALSE;
+}
+
 // The read-only and hidden attributes of a file, as the system reports them (Wine keeps no hidden
 // attribute).
 inline DWORD GuardAttributes(const std::string& path) {

@@ -23,9 +23,8 @@ using testing_support::WriteFileBytes;
 TEST(Bench, ReadOnlyFilesRefuseWritesAsForAPlayer) {
   TempDir dir;
   const std::string file = dir.path() + "readonly.ini", other = dir.path() + "other.ini";
-  WriteFileBytes(file, "[s]\r\nk=1\r\n");
+  ASSERT_TRUE(apptest::WriteReadOnlyFile(file, "[s]\r\nk=1\r\n"));
   WriteFileBytes(other, "x");
-  ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
   EXPECT_FALSE(WritePrivateProfileStringA("s", "k", "2", file.c_str()));
   EXPECT_FALSE(CopyFileA(other.c_str(), file.c_str(), FALSE));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
@@ -249,10 +248,8 @@ TEST(SaveWholeCopy, ACopyIsWholeOrAbsentAndNeverReplacesOne) {
   TempDir dir;
   const std::string from = dir.path() + "Engine.ini", to = dir.path() + "saved.ini",
                     unfinished = dir.path() + "~saved.tmp";
-  WriteFileBytes(from, std::string(100000, 'e'));
-  ASSERT_TRUE(SetFileAttributesA(from.c_str(), FILE_ATTRIBUTE_READONLY));
-  WriteFileBytes(unfinished, "cut sh");
-  ASSERT_TRUE(SetFileAttributesA(unfinished.c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(apptest::WriteReadOnlyFile(from, std::string(100000, 'e')));
+  ASSERT_TRUE(apptest::WriteReadOnlyFile(unfinished, "cut sh"));
 
   // The bytes are on disk before the copy gets its name; a reader that shares everything, as a
   // scanner does, stops neither the flush nor the renaming.

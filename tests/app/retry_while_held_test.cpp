@@ -15,8 +15,7 @@ TEST(RetryWhileHeld, WaitsOutHoldersButNotRefusalsAndNeverForLong) {
   TempDir dir;
   const std::string file = dir.path() + "Engine.ini", readOnly = dir.path() + "Scalability.ini";
   WriteFileBytes(file, "x");
-  WriteFileBytes(readOnly, "x");
-  ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(apptest::WriteReadOnlyFile(readOnly, "x"));
   // Windows refuses even a look at a file that is being deleted while another program holds it
   // open; Wine lets that look through, and refuses it in a folder its user may not list.
   const std::string closed = dir.path() + "closed", unlookable = closed + "\\Engine.ini";
