@@ -83,7 +83,9 @@ TEST(BackupRestore, AMisreadBackupFolderIsTakenOnlyWhereNoneHasTheRightName) {
     ASSERT_TRUE(app::CreateFolder(misread));
     const std::string record = "Scalability.ini" + app::MisreadAbsentSuffix(950);
     WriteFileBytes(misread + record, "");
-    if (rightOneToo) ASSERT_TRUE(app::CreateFolder(dir.path() + apptest::kBackup));
+    if (rightOneToo) {
+      ASSERT_TRUE(app::CreateFolder(dir.path() + apptest::kBackup));
+    }
     app::AdoptMisreadBackupFolder(dir.path(), 950);
     EXPECT_EQ(PathExists(misread + record), rightOneToo);
     EXPECT_EQ(PathExists(app::AbsentRecordPath(dir.path(), "Scalability.ini")), !rightOneToo);
