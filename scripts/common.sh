@@ -107,9 +107,22 @@ ensure_wine_prefix() {
   fi
   [ -f "$stamp" ] && return
   log "creating the Wine prefix in $WINEPREFIX"
+  # Now and then a first boot under load fails without a word; a second one from scratch has
+  # always gone through.
+  if ! make_wine_prefix; then
+    log "making the Wine prefix failed; making it again from scratch"
+    as_wine_user wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+    make_wine_prefix
+  fi
+  as_wine_user touch "$stamp"
+}
+
+# The steps of ensure_wine_prefix; says which one failed, and fails then.
+make_wine_prefix() {
   mkdir -p "$WINEPREFIX"
   if started_as_root; then chown "$WINE_USER:" "$WINEPREFIX"; fi
-  as_wine_user wineboot -i >/dev/null 2>&1
+  as_wine_user wineboot -i >/dev/null 2>&1 || { log "wineboot -i failed"; return 1; }
   local reg; reg=$(mktemp --suffix=.reg)
   chmod a+r "$reg"
   { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } > "$reg" <<'REG'
@@ -128,11 +141,12 @@ Windows Registry Editor Version 5.00
 "Debugger"="false"
 "Auto"="1"
 REG
-  as_wine_user wine regedit /S "$(as_wine_user winepath -w "$reg")" >/dev/null 2>&1
+  local imported=0
+  as_wine_user wine regedit /S "$(as_wine_user winepath -w "$reg")" >/dev/null 2>&1 || imported=1
   rm -f "$reg"
-  save_shell_folders
+  [ "$imported" = 0 ] || { log "importing the prefix's settings failed"; return 1; }
+  save_shell_folders || { log "saving the shell folders failed"; return 1; }
   as_wine_user wineserver -w
-  as_wine_user touch "$stamp"
 }
 
 # A test moves the user's roaming and local folders by changing "User Shell Folders" (Wine then
@@ -154,6 +168,8 @@ save_shell_folders() {
     for key in "${SHELL_FOLDER_KEYS[@]}"; do
       printf '\r\n[-%s]\r\n' "$key"
       as_wine_user wine regedit /E "$(as_wine_user winepath -w "$part")" "$key" >/dev/null 2>&1
+      # A key that could not be exported fails the copy: put back, it would only be deleted.
+      [ -s "$part" ] || exit 1
       # The export without its first line, the header.
       iconv -f UTF-16 -t UTF-8 "$part" | tail -n +2
       rm -f "$part"

@@ -221,8 +221,9 @@ TEST(FrameOnScreen, EveryCodePageReadsRightAndUsesFoldersInAnyScript) {
     EXPECT_EQ(testing_support::ReadFileBytes(game + "Engine.ini"), kOriginal);
     EXPECT_FALSE(testing_support::PathExists(game + "Scalability.ini"));
     EXPECT_FALSE(app::BackupExists(game));
-    if (codePage != 936)
+    if (codePage != 936) {
       EXPECT_FALSE(testing_support::PathExists(game + app::MisreadBackupFolderName(codePage)));
+    }
 
     TypeIntoEmptyPathBoxByKeyboard(program.window(), L"中文");
     EXPECT_EQ(PathBoxText(program.window()), L"中文");
