@@ -40,7 +40,6 @@ bool Intersect(const RECT& a, const RECT& b, RECT* out) {
 
 // A component's own font at dpi.
 HFONT CreateComponentFont(const FontDef& font, int dpi) {
-  // GDI reads a narrow face name in the system's code page, not in the process's.
   return ::CreateFontW(Scaled(font.height, dpi), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
                        font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, ToWide(font.face).c_str());

@@ -38,8 +38,7 @@ void ExpectShellOpenedOnce(const SeamRecorder& recorder, const std::string& fold
   EXPECT_EQ(call.directory, "");
 }
 
-// Optimize twice, restore: the files from before the first optimize, byte for byte. The
-// code page 936 folder names include "乗" (81 5C), whose second byte is a backslash.
+// Optimize twice, restore: the files from before the first optimize, byte for byte.
 void ExpectRoundTrip(const std::string& folder) {
   SeamRecorder recorder;
   apptest::WriteGameFiles(folder);

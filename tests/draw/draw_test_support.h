@@ -44,7 +44,7 @@ std::vector<std::uint8_t> EncodeSolidImage(const wchar_t* mimeType, int width, i
 // An .ico file with one 32-bit size × size image of one ARGB colour.
 std::vector<std::uint8_t> MakeIcon(int size, std::uint32_t argb);
 
-// A hidden top-level window of a plain ANSI class whose procedure answers WM_USER + 1 with 42.
+// A hidden top-level Unicode window whose procedure answers WM_USER + 1 with 42.
 class TestWindow {
  public:
   TestWindow(int width = 200, int height = 120);
